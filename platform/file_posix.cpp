@@ -1,0 +1,114 @@
+// File access through POSIX calls, for the native build and its tests. Backslashes in
+// paths are taken as separators. POSIX has no share modes: Read and ReadDenyWrite do
+// not keep others out here, so sharing is only tested in the Windows build.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/native_file.h"
+
+namespace platform::native {
+
+namespace {
+
+std::string ToPosix(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+int AsFd(std::intptr_t handle) { return static_cast<int>(handle); }
+
+}  // namespace
+
+unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle) {
+    int flags = O_RDONLY;
+    switch (mode) {
+        case OpenMode::Read:
+        case OpenMode::ReadDenyWrite:
+            break;
+        case OpenMode::Create:
+            flags = O_WRONLY | O_CREAT | O_TRUNC;
+            break;
+        case OpenMode::CreateNew:
+            flags = O_WRONLY | O_CREAT | O_EXCL;
+            break;
+    }
+    if (path.empty()) return ENOENT;
+    const int fd = ::open(ToPosix(path).c_str(), flags | O_CLOEXEC, 0666);
+    if (fd < 0) return static_cast<unsigned long>(errno);
+    // Windows refuses to open a folder as a file; so does Brenvale everywhere.
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return EISDIR;
+    }
+    handle = fd;
+    return 0;
+}
+
+unsigned long FullPath(const std::string& path, std::string& fullPath) {
+    std::string result = ToPosix(path);
+    if (result.empty() || result[0] != '/') {
+        char* cwd = ::getcwd(nullptr, 0);
+        if (!cwd) return static_cast<unsigned long>(errno);
+        result = std::string(cwd) + "/" + result;
+        ::free(cwd);
+    }
+    std::replace(result.begin(), result.end(), '/', '\\');
+    fullPath = std::move(result);
+    return 0;
+}
+
+unsigned long Read(std::intptr_t handle, void* buffer, std::size_t count, std::size_t& done) {
+    for (;;) {
+        const ssize_t got = ::read(AsFd(handle), buffer, count);
+        if (got >= 0) {
+            done = static_cast<std::size_t>(got);
+            return 0;
+        }
+        if (errno != EINTR) return static_cast<unsigned long>(errno);
+    }
+}
+
+unsigned long Write(std::intptr_t handle, const void* buffer, std::size_t count,
+                    std::size_t& done) {
+    for (;;) {
+        const ssize_t put = ::write(AsFd(handle), buffer, count);
+        if (put > 0 || (put == 0 && count == 0)) {
+            done = static_cast<std::size_t>(put);
+            return 0;
+        }
+        if (put == 0) return ENOSPC;
+        if (errno != EINTR) return static_cast<unsigned long>(errno);
+    }
+}
+
+unsigned long SeekToBegin(std::intptr_t handle) {
+    return ::lseek(AsFd(handle), 0, SEEK_SET) < 0 ? static_cast<unsigned long>(errno) : 0;
+}
+
+unsigned long Close(std::intptr_t handle) {
+    return ::close(AsFd(handle)) != 0 ? static_cast<unsigned long>(errno) : 0;
+}
+
+unsigned long Remove(const std::string& path) {
+    return ::unlink(ToPosix(path).c_str()) != 0 ? static_cast<unsigned long>(errno) : 0;
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(ToPosix(path).c_str(), &info) == 0;
+}
+
+unsigned long Replace(const std::string& from, const std::string& to) {
+    return std::rename(ToPosix(from).c_str(), ToPosix(to).c_str()) != 0
+               ? static_cast<unsigned long>(errno)
+               : 0;
+}
+
+}  // namespace platform::native

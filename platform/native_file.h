@@ -1,0 +1,23 @@
+// The operating system's side of File: one implementation per platform
+// (file_win32.cpp, file_posix.cpp). Each call returns 0 on success or the error code.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/file.h"
+
+namespace platform::native {
+
+unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle);
+unsigned long FullPath(const std::string& path, std::string& fullPath);
+unsigned long Read(std::intptr_t handle, void* buffer, std::size_t count, std::size_t& done);
+unsigned long Write(std::intptr_t handle, const void* buffer, std::size_t count, std::size_t& done);
+unsigned long SeekToBegin(std::intptr_t handle);
+unsigned long Close(std::intptr_t handle);
+unsigned long Remove(const std::string& path);
+bool Exists(const std::string& path);
+unsigned long Replace(const std::string& from, const std::string& to);
+
+}  // namespace platform::native

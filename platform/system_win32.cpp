@@ -1,0 +1,54 @@
+// The executable's path, file times and error texts from the Windows kernel.
+#include <windows.h>
+
+#include "platform/system.h"
+
+namespace platform {
+
+std::string ExecutablePath() {
+    char buffer[256] = {};
+    const DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), buffer, 255);
+    return std::string(buffer, length < 255 ? length : 254);
+}
+
+std::string SystemErrorText(unsigned long code) {
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text),
+        0, nullptr);
+    std::string result;
+    if (length != 0 && text) result.assign(text, length);
+    if (text) LocalFree(text);
+    while (!result.empty() && static_cast<unsigned char>(result.back()) <= ' ') result.pop_back();
+    return result;
+}
+
+LastWriteDate ReadLastWriteDate(const std::string& path) {
+    LastWriteDate result;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        result.error = GetLastError();
+        return result;
+    }
+    FILETIME lastWrite{}, local{};
+    SYSTEMTIME calendar{};
+    if (!GetFileTime(file, nullptr, nullptr, &lastWrite)) {
+        result.step = FileTimeStep::GetFileTime;
+    } else if (!FileTimeToLocalFileTime(&lastWrite, &local)) {
+        result.step = FileTimeStep::ToLocalTime;
+    } else if (!FileTimeToSystemTime(&local, &calendar)) {
+        result.step = FileTimeStep::ToCalendarTime;
+    } else {
+        result.step = FileTimeStep::Done;
+        result.year = calendar.wYear;
+        result.month = calendar.wMonth;
+        result.day = calendar.wDay;
+    }
+    if (result.step != FileTimeStep::Done) result.error = GetLastError();
+    CloseHandle(file);
+    return result;
+}
+
+}  // namespace platform

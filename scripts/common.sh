@@ -1,0 +1,94 @@
+# Shared by the build, run and test scripts: packages, builds, Wine prefix, display.
+# Sourced, not run. Everything it starts it records, and stop_started ends only that.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BRENVALE_BUILD_DIR:-$ROOT/build}
+export WINEPREFIX=${BRENVALE_WINEPREFIX:-$BUILD_DIR/wine}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver64
+
+PACKAGES="g++ cmake ninja-build googletest clang-format g++-mingw-w64-x86-64-posix
+binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth xdotool imagemagick"
+
+STARTED_XVFB=""
+STARTED_WINESERVER=""
+
+install_packages() {
+    local missing=""
+    for package in $PACKAGES; do
+        dpkg -s "$package" >/dev/null 2>&1 || missing="$missing $package"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+}
+
+build_native() {
+    cmake -S "$ROOT" -B "$BUILD_DIR/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DBRENVALE_SANITIZE=ON >/dev/null
+    cmake --build "$BUILD_DIR/native"
+}
+
+build_windows() {
+    cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
+    cmake --build "$BUILD_DIR/win"
+}
+
+# A prefix with Wine's virtual desktop (windows get captions and activate without
+# stalls) and Wine's own fonts, so dialogs have their true size.
+setup_wine_prefix() {
+    [ -f "$WINEPREFIX/.brenvale-ready" ] && return 0
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINESERVER" -w
+    cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+    touch "$WINEPREFIX/.brenvale-ready"
+}
+
+start_xvfb() {
+    local n
+    for n in $(seq 91 140); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        STARTED_XVFB=$!
+        for _ in $(seq 1 100); do
+            [ -e "/tmp/.X11-unix/X$n" ] && break
+            sleep 0.05
+        done
+        export DISPLAY=":$n"
+        return 0
+    done
+    echo "No free X display number" >&2
+    return 1
+}
+
+# A persistent server makes every Wine process start in milliseconds. Wine's own
+# service processes are started here, detached from any pipe: started later by a test
+# they would inherit the test runner's output pipe and keep it open.
+start_wineserver() {
+    "$WINESERVER" -p
+    STARTED_WINESERVER=1
+    "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+stop_started() {
+    if [ -n "$STARTED_WINESERVER" ]; then
+        "$WINESERVER" -k 2>/dev/null || true
+        "$WINESERVER" -w 2>/dev/null || true
+        STARTED_WINESERVER=""
+    fi
+    if [ -n "$STARTED_XVFB" ]; then
+        kill "$STARTED_XVFB" 2>/dev/null || true
+        wait "$STARTED_XVFB" 2>/dev/null || true
+        STARTED_XVFB=""
+    fi
+}

@@ -1,0 +1,91 @@
+// Reading and writing "brenvale.ini": four lines, "[source]", the source folder,
+// "[dest]", the destination folder. A value is the line after its key line.
+#include "settings/folder_settings.h"
+
+#include "platform/file.h"
+#include "platform/system.h"
+#include "platform/text_file.h"
+
+namespace {
+
+const char kSourceKey[] = "[source]";
+const char kDestKey[] = "[dest]";
+const char kFileName[] = "brenvale.ini";
+
+// The folder of the executable (the text before its last backslash, the first
+// character never counting as one), a backslash, and the settings file's name.
+std::string IniPathBeside(std::string executablePath) {
+    for (std::size_t i = executablePath.size(); i > 1; --i) {
+        if (executablePath[i - 1] == '\\') {
+            executablePath.resize(i - 1);
+            break;
+        }
+    }
+    return executablePath + "\\" + kFileName;
+}
+
+// The line after the first line equal to key; empty when there is none.
+std::string ValueAfterKey(platform::TextFile& file, const char* key) {
+    file.SeekToBegin();
+    std::string line;
+    while (file.ReadLine(line)) {
+        if (line == key) return file.ReadLine(line) ? line : std::string();
+    }
+    return std::string();
+}
+
+}  // namespace
+
+CFolderSettings::CFolderSettings() : CFolderSettings(platform::ExecutablePath()) {}
+
+CFolderSettings::CFolderSettings(const std::string& executablePath)
+    : m_iniPath(IniPathBeside(executablePath)) {
+    Load();
+}
+
+CFolderSettings::~CFolderSettings() { Save(); }
+
+void CFolderSettings::Load() {
+    platform::TextFile file;
+    if (!file.Open(m_iniPath, platform::OpenMode::Read)) return;
+    try {
+        std::string source = ValueAfterKey(file, kSourceKey);
+        std::string dest = ValueAfterKey(file, kDestKey);
+        m_source = std::move(source);
+        m_dest = std::move(dest);
+    } catch (const platform::FileError&) {
+        // An unreadable file leaves the folders as they were.
+    }
+}
+
+// The new content is written completely beside the old file and only then takes its
+// place, so a full disk, a read-only file or folder, or a file held open by another
+// program never loses what was remembered. Nothing is reported: the exit goes on.
+void CFolderSettings::Save() {
+    {
+        // A settings file that another program holds open is left alone.
+        platform::File probe;
+        platform::FileError error;
+        if (!probe.Open(m_iniPath, platform::OpenMode::Read, &error) &&
+            platform::File::Exists(m_iniPath)) {
+            return;
+        }
+    }
+    const std::string newPath = m_iniPath + ".new";
+    platform::TextFile file;
+    if (!file.Open(newPath, platform::OpenMode::Create)) return;
+    try {
+        file.WriteLine(kSourceKey);
+        file.WriteLine(m_source);
+        file.WriteLine(kDestKey);
+        file.WriteLine(m_dest);
+        file.Close();
+        platform::File::Replace(newPath, m_iniPath);
+    } catch (const platform::FileError&) {
+        try {
+            file.Close();
+        } catch (const platform::FileError&) {
+        }
+        platform::File::TryRemove(newPath);
+    }
+}

@@ -1,0 +1,69 @@
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+using platform::OpenMode;
+using platform::TextFile;
+using testing_support::TempDir;
+
+namespace {
+
+std::vector<std::string> Lines(const TempDir& dir, const std::string& bytes) {
+    dir.Write("t.txt", bytes);
+    TextFile file;
+    EXPECT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::Read));
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.ReadLine(line)) lines.push_back(line);
+    file.Close();
+    return lines;
+}
+
+using Lines_ = std::vector<std::string>;
+
+}  // namespace
+
+TEST(TextFile, LineEnds) {
+    TempDir dir;
+    EXPECT_EQ((Lines_{"a", "b"}), Lines(dir, "a\r\nb\r\n"));
+    EXPECT_EQ((Lines_{"a", "b"}), Lines(dir, "a\nb\n"));
+    EXPECT_EQ((Lines_{"a", "b"}), Lines(dir, "a\nb"));
+    EXPECT_EQ((Lines_{"", "", "x"}), Lines(dir, "\r\n\nx"));
+    EXPECT_EQ((Lines_{}), Lines(dir, ""));
+    // A lone CR is no line end.
+    EXPECT_EQ((Lines_{"a\rb"}), Lines(dir, "a\rb\r\n"));
+}
+
+TEST(TextFile, LinesAcrossBufferBoundaries) {
+    TempDir dir;
+    // A CR LF split across the 4096-byte read, and a line longer than the buffer.
+    const std::string first(4095, 'a');
+    const std::string longLine(10000, 'b');
+    EXPECT_EQ((Lines_{first, longLine, "end"}), Lines(dir, first + "\r\n" + longLine + "\nend"));
+}
+
+TEST(TextFile, WritesCrLfAndRereadsFromTheStart) {
+    TempDir dir;
+    {
+        TextFile file;
+        ASSERT_TRUE(file.Open(dir.PathOf("w.txt"), OpenMode::Create));
+        file.WriteLine("[source]");
+        file.WriteLine("");
+        file.Close();
+    }
+    EXPECT_EQ("[source]\r\n\r\n", dir.Read("w.txt"));
+    TextFile file;
+    ASSERT_TRUE(file.Open(dir.PathOf("w.txt"), OpenMode::Read));
+    std::string line;
+    ASSERT_TRUE(file.ReadLine(line));
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_FALSE(file.ReadLine(line));
+    file.SeekToBegin();
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_EQ("[source]", line);
+}
