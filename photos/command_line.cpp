@@ -1,0 +1,52 @@
+// The command-line tokenizer and the folder of a photo.
+#include "photos/command_line.h"
+
+#include "photos/photo_list.h"
+#include "platform/file.h"
+#include "settings/folder_settings.h"
+
+namespace photos {
+
+void FillFromCommandLine(const char* commandLine, CPhotoList& photos) {
+    photos.Clear();
+    std::string token;
+    bool quoted = false;
+    for (const char* c = commandLine; *c != '\0'; ++c) {
+        if (*c == '"') {
+            if (quoted) {
+                photos.Add(token.c_str());
+                token.clear();
+            }
+            quoted = !quoted;
+        } else if (*c == ' ' && !quoted) {
+            if (!token.empty()) {
+                photos.Add(token.c_str());
+                token.clear();
+            }
+        } else {
+            token += *c;
+        }
+    }
+    if (!token.empty()) photos.Add(token.c_str());
+    photos.Sort();
+}
+
+void TakePhotosFromCommandLine(const char* commandLine, CPhotoList& photos,
+                               std::string& sourceFolder, CFolderSettings& settings) {
+    FillFromCommandLine(commandLine, photos);
+    if (photos.Count() == 0) return;
+    sourceFolder = GetFolderOfPath(photos.GetAt(0));
+    settings.SetSource(sourceFolder);
+}
+
+std::string GetFolderOfPath(std::string path) {
+    platform::File file(path, platform::OpenMode::Read);
+    std::string fullPath = file.GetFilePath();
+    file.Close();
+    const std::size_t lastBackslash = fullPath.rfind('\\');
+    if (lastBackslash == std::string::npos) return std::string();
+    fullPath.resize(lastBackslash + 1);
+    return fullPath;
+}
+
+}  // namespace photos
