@@ -68,7 +68,8 @@ public:
     static void TryRemove(const std::string& path) noexcept;
     // Whether anything exists under the name.
     static bool Exists(const std::string& path);
-    // Puts the file from in the place of the file to, in one step. Throws FileError.
+    // Puts the file from in the place of the file to, in one step; a read-only file is
+    // never replaced. Throws FileError.
     static void Replace(const std::string& from, const std::string& to);
 
 private:

@@ -21,7 +21,9 @@ std::string ToPosix(std::string path) {
     return path;
 }
 
-int AsFd(std::intptr_t handle) { return static_cast<int>(handle); }
+int AsFd(std::intptr_t handle) {
+    return static_cast<int>(handle);
+}
 
 }  // namespace
 
@@ -106,6 +108,9 @@ bool Exists(const std::string& path) {
 }
 
 unsigned long Replace(const std::string& from, const std::string& to) {
+    // As on Windows, a read-only file is never replaced.
+    struct stat info {};
+    if (::stat(ToPosix(to).c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) return EACCES;
     return std::rename(ToPosix(from).c_str(), ToPosix(to).c_str()) != 0
                ? static_cast<unsigned long>(errno)
                : 0;

@@ -6,7 +6,9 @@
 namespace platform::native {
 
 namespace {
-HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE AsHandle(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
 }  // namespace
 
 unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle) {
@@ -28,8 +30,8 @@ unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle
             creation = CREATE_NEW;
             break;
     }
-    HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+    HANDLE h =
+        CreateFileA(path.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return GetLastError();
     handle = reinterpret_cast<std::intptr_t>(h);
     return 0;
@@ -87,6 +89,11 @@ bool Exists(const std::string& path) {
 }
 
 unsigned long Replace(const std::string& from, const std::string& to) {
+    // Windows refuses to replace a read-only file; Wine does not, so ask first.
+    const DWORD attributes = GetFileAttributesA(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        return ERROR_ACCESS_DENIED;
+    }
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? 0
                : GetLastError();

@@ -127,3 +127,19 @@ TEST_F(FolderSettingsTest, SettingsFileThatIsAFolderIsLeftAlone) {
     settings.reset();  // must neither crash nor hang
     EXPECT_TRUE(std::filesystem::is_directory(dir_.Native("brenvale.ini")));
 }
+
+TEST_F(FolderSettingsTest, ReadOnlyFileKeepsItsContentAtExit) {
+    const std::string old = "[source]\r\nE:\\a\\\r\n[dest]\r\nD:\\b\\\r\n";
+    WriteIni(old);
+    std::filesystem::permissions(dir_.Native("brenvale.ini"),
+                                 std::filesystem::perms::owner_read |
+                                     std::filesystem::perms::group_read |
+                                     std::filesystem::perms::others_read);
+    {
+        auto settings = Open();
+        EXPECT_EQ("E:\\a\\", settings->GetSource());
+        settings->SetSource("E:\\new\\");
+    }
+    EXPECT_EQ(old, ReadIni());
+    EXPECT_FALSE(dir_.Exists("brenvale.ini.new"));
+}
