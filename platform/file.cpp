@@ -78,9 +78,13 @@ void File::Remove(const std::string& path) {
     if (const unsigned long code = native::Remove(path)) throw FileError(code, path);
 }
 
-void File::TryRemove(const std::string& path) noexcept { native::Remove(path); }
+void File::TryRemove(const std::string& path) noexcept {
+    native::Remove(path);
+}
 
-bool File::Exists(const std::string& path) { return native::Exists(path); }
+bool File::Exists(const std::string& path) {
+    return native::Exists(path);
+}
 
 void File::Replace(const std::string& from, const std::string& to) {
     if (const unsigned long code = native::Replace(from, to)) throw FileError(code, to);

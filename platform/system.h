@@ -17,10 +17,10 @@ std::string SystemErrorText(unsigned long code);
 // Where reading a file's last-write time as a local calendar date stopped.
 enum class FileTimeStep {
     Done,
-    Open,             // the file could not be opened
-    GetFileTime,      // its times could not be read
-    ToLocalTime,      // the conversion to local time failed
-    ToCalendarTime,   // the split into calendar fields failed
+    Open,            // the file could not be opened
+    GetFileTime,     // its times could not be read
+    ToLocalTime,     // the conversion to local time failed
+    ToCalendarTime,  // the split into calendar fields failed
 };
 
 struct LastWriteDate {

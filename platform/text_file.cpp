@@ -46,6 +46,8 @@ void TextFile::SeekToBegin() {
     atEnd_ = false;
 }
 
-void TextFile::Close() { file_.Close(); }
+void TextFile::Close() {
+    file_.Close();
+}
 
 }  // namespace platform
