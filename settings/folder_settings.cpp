@@ -43,7 +43,9 @@ CFolderSettings::CFolderSettings(const std::string& executablePath)
     Load();
 }
 
-CFolderSettings::~CFolderSettings() { Save(); }
+CFolderSettings::~CFolderSettings() {
+    Save();
+}
 
 void CFolderSettings::Load() {
     platform::TextFile file;

@@ -51,6 +51,8 @@ std::string TempDir::Read(const std::string& name) const {
     return text.str();
 }
 
-bool TempDir::Exists(const std::string& name) const { return fs::exists(Native(name)); }
+bool TempDir::Exists(const std::string& name) const {
+    return fs::exists(Native(name));
+}
 
 }  // namespace testing_support

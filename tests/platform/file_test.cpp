@@ -78,8 +78,9 @@ TEST(File, FullPathOfARelativeNameIsAbsolute) {
         File file("IMG_0001.JPG", OpenMode::Read);
         const std::string& full = file.GetFilePath();
         EXPECT_EQ("\\IMG_0001.JPG", full.substr(full.size() - 13));
-        EXPECT_EQ(testing_support::WithBackslashes(std::filesystem::current_path() / "IMG_0001.JPG"),
-                  full);
+        EXPECT_EQ(
+            testing_support::WithBackslashes(std::filesystem::current_path() / "IMG_0001.JPG"),
+            full);
     }
     std::filesystem::current_path(previous);
 }
