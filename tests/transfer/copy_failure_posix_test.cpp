@@ -1,0 +1,56 @@
+// Failures that POSIX makes easy to bring about: a name that is a dangling link, and a
+// source whose reads fail (/proc/self/mem opens, but reading its start fails with EIO).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/file.h"
+#include "recorded_messages.h"
+#include "test_support.h"
+#include "transfer/date_stamp.h"
+#include "transfer/numbered_copy.h"
+
+using testing_support::RecordedMessages;
+using testing_support::TempDir;
+
+namespace {
+
+const std::string kUnreadable = "\\proc\\self\\mem";
+
+// A link under the copy's name pointing out of the folder: the creation must neither
+// follow it nor replace it.
+TEST(CopyFailurePosix, DanglingLinkUnderTheCopysNameIsNeitherFollowedNorReplaced) {
+    TempDir dir;
+    TempDir elsewhere;
+    dir.Write("a.jpg", "A");
+    std::filesystem::create_symlink(elsewhere.Native("target.jpg"), dir.Native("d_001.jpg"));
+    RecordedMessages messages;
+    int next = 1;
+    EXPECT_FALSE(transfer::CopyWithNumber(messages, next, dir.PathOf("a.jpg"), dir.PathOf("d")));
+    EXPECT_EQ(2, next);
+    ASSERT_EQ(1u, messages.shown.size());
+    EXPECT_EQ(0u, messages.shown[0].rfind("box: Error Destination ", 0)) << messages.shown[0];
+    EXPECT_FALSE(elsewhere.Exists("target.jpg"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Native("d_001.jpg")));
+}
+
+TEST(CopyFailurePosix, ReadFailureDeletesTheStartedCopyAndTravelsOn) {
+    TempDir dir;
+    RecordedMessages messages;
+    int next = 1;
+    EXPECT_THROW(transfer::CopyWithNumber(messages, next, kUnreadable, dir.PathOf("d")),
+                 platform::FileError);
+    EXPECT_EQ(2, next);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(dir.Exists("d_001.jpg"));
+}
+
+TEST(CopyFailurePosix, ReadFailureWhileSearchingTheDateTravelsOn) {
+    char stamp[transfer::kStampRoom] = "XXXXXXXXXXXXX";
+    EXPECT_THROW(transfer::FindEmbeddedDate(kUnreadable, stamp, false), platform::FileError);
+    EXPECT_STREQ("", stamp);
+}
+
+}  // namespace

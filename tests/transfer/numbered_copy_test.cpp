@@ -1,0 +1,232 @@
+#include "transfer/numbered_copy.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "photo_corpus.h"
+#include "platform/file.h"
+#include "recorded_messages.h"
+#include "test_support.h"
+
+using testing_support::PhotoBytes;
+using testing_support::RecordedMessages;
+using testing_support::TempDir;
+using transfer::CopyWithNumber;
+
+namespace {
+
+// One save run into a scratch destination folder, with photos in a separate source folder.
+class NumberedCopy : public ::testing::Test {
+protected:
+    std::string Photo(const std::string& name, const std::string& bytes) {
+        source_.Write(name, bytes);
+        return source_.PathOf(name);
+    }
+    std::string Base(const std::string& dateAndTitle) const { return dest_.PathOf(dateAndTitle); }
+    bool Copy(const std::string& sourcePath, const std::string& base) {
+        return CopyWithNumber(messages_, next_, sourcePath, base);
+    }
+    std::set<std::string> DestNames() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dest_.Native(""))) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    TempDir source_;
+    TempDir dest_;
+    RecordedMessages messages_;
+    int next_ = 1;
+};
+
+using Names = std::set<std::string>;
+using Shown = std::vector<std::string>;
+
+TEST_F(NumberedCopy, TakenNamesAreSkippedAndKept) {
+    for (const char* taken : {"d_001.jpg", "d_002.jpg", "d_003.jpg", "d_004.jpg"}) {
+        dest_.Write(taken, taken);
+    }
+    ASSERT_TRUE(Copy(Photo("a.jpg", "photo a"), Base("d")));
+    EXPECT_EQ(6, next_);
+    EXPECT_EQ("photo a", dest_.Read("d_005.jpg"));
+    EXPECT_EQ("d_003.jpg", dest_.Read("d_003.jpg"));
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(NumberedCopy, AGapIsFilledAndTheNumbersOnlyRise) {
+    dest_.Write("d_002.jpg", "older");
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ(2, next_);
+    ASSERT_TRUE(Copy(Photo("b.jpg", "B"), Base("d")));
+    EXPECT_EQ(4, next_);
+    EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg", "d_003.jpg"}), DestNames());
+    EXPECT_EQ("A", dest_.Read("d_001.jpg"));
+    EXPECT_EQ("older", dest_.Read("d_002.jpg"));
+    EXPECT_EQ("B", dest_.Read("d_003.jpg"));
+}
+
+TEST_F(NumberedCopy, OneCounterForAllBasesOfARun) {
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("230714_Holiday")));
+    ASSERT_TRUE(Copy(Photo("b.jpg", "B"), Base("230714_Holiday")));
+    ASSERT_TRUE(Copy(Photo("c.jpg", "C"), Base("230715_Holiday")));
+    EXPECT_EQ(4, next_);
+    EXPECT_EQ((Names{"230714_Holiday_001.jpg", "230714_Holiday_002.jpg", "230715_Holiday_003.jpg"}),
+              DestNames());
+}
+
+TEST_F(NumberedCopy, CopyIsNamedInLowerCaseJpgWhateverTheSourceExtension) {
+    ASSERT_TRUE(Copy(Photo("IMG_0001.JPG", "A"), Base("140517_Holiday")));
+    ASSERT_TRUE(Copy(Photo("scan.jpeg", "B"), Base("140517_Holiday")));
+    EXPECT_EQ((Names{"140517_Holiday_001.jpg", "140517_Holiday_002.jpg"}), DestNames());
+}
+
+TEST_F(NumberedCopy, EmptyDateAndBaseEndingInAnUnderscoreAreTakenAsGiven) {
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("_picture")));
+    EXPECT_EQ((Names{"_picture_001.jpg"}), DestNames());
+}
+
+struct LimitCase {
+    const char* name;
+    int next;
+    std::vector<std::string> present;
+    bool result;
+    int nextAfter;
+    const char* copyName;  // the new file, or "" when none is made
+};
+
+std::ostream& operator<<(std::ostream& out, const LimitCase& c) {
+    return out << c.name;
+}
+
+class NumberLimit : public NumberedCopy, public ::testing::WithParamInterface<LimitCase> {};
+
+TEST_P(NumberLimit, NoNumberAbove999) {
+    const LimitCase& c = GetParam();
+    Names expected;
+    for (const std::string& name : c.present) {
+        dest_.Write(name, "kept");
+        expected.insert(name);
+    }
+    if (c.copyName[0] != '\0') expected.insert(c.copyName);
+    next_ = c.next;
+    EXPECT_EQ(c.result, Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ(c.nextAfter, next_);
+    EXPECT_EQ(expected, DestNames());
+    const Shown limit{"box: Number of files with same title limited by 999"};
+    EXPECT_EQ(c.result ? Shown{} : limit, messages_.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, NumberLimit,
+    ::testing::Values(
+        LimitCase{"Last", 999, {}, true, 1000, "d_999.jpg"},
+        LimitCase{"LastAfterTakenOnes", 997, {"d_997.jpg", "d_998.jpg"}, true, 1000, "d_999.jpg"},
+        LimitCase{"OnEntry", 1000, {}, false, 1000, ""},
+        LimitCase{"FarBeyond", 123456, {}, false, 123456, ""},
+        LimitCase{"AllTakenUpTo999", 998, {"d_998.jpg", "d_999.jpg"}, false, 998, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(NumberedCopy, AfterNumber999TheNextPhotoMeetsTheLimitWhateverItsBase) {
+    next_ = 999;
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d1")));
+    EXPECT_FALSE(Copy(Photo("b.jpg", "B"), Base("d2")));
+    EXPECT_EQ(Shown{"box: Number of files with same title limited by 999"}, messages_.shown);
+    EXPECT_EQ((Names{"d1_999.jpg"}), DestNames());
+}
+
+// Sizes around the 4096-byte buffer: the copy holds exactly the photo's bytes.
+TEST_F(NumberedCopy, CopyHoldsExactlyThePhotosBytes) {
+    for (std::size_t size : {0u, 1u, 4095u, 4096u, 4097u, 3u * 4096u + 5u, (1u << 20) + 3u}) {
+        SCOPED_TRACE(size);
+        const std::string bytes = PhotoBytes(size);
+        const std::string name = "p" + std::to_string(size) + ".jpg";
+        ASSERT_TRUE(Copy(Photo(name, bytes), Base("s" + std::to_string(size))));
+        char copyName[32];
+        std::snprintf(copyName, sizeof copyName, "s%zu_%03d.jpg", size, next_ - 1);
+        EXPECT_EQ(bytes, dest_.Read(copyName));
+        EXPECT_EQ(bytes, source_.Read(name));
+    }
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+// The photo already has a name of the run's form in the same folder: it is skipped as
+// taken and never written to.
+TEST_F(NumberedCopy, PhotoInsideTheDestinationIsNotOverwritten) {
+    dest_.Write("d_001.jpg", "the photo");
+    ASSERT_TRUE(Copy(dest_.PathOf("d_001.jpg"), Base("d")));
+    EXPECT_EQ("the photo", dest_.Read("d_001.jpg"));
+    EXPECT_EQ("the photo", dest_.Read("d_002.jpg"));
+}
+
+// A photo that vanished after its date was read: the number counts as used.
+TEST_F(NumberedCopy, MissingSourceShowsErrorSourceAndUsesTheNumber) {
+    const std::string missing = source_.PathOf("IMG_0002.JPG");
+    EXPECT_FALSE(Copy(missing, Base("d")));
+    EXPECT_EQ(2, next_);
+    ASSERT_EQ(1u, messages_.shown.size());
+    const std::string& shown = messages_.shown[0];
+    EXPECT_EQ(0u, shown.rfind("box: Error Source ", 0)) << shown;
+    EXPECT_NE(std::string::npos, shown.find(missing)) << shown;
+    EXPECT_TRUE(DestNames().empty());
+
+    messages_.shown.clear();
+    ASSERT_TRUE(Copy(Photo("IMG_0003.JPG", "C"), Base("d")));
+    EXPECT_EQ((Names{"d_002.jpg"}), DestNames());
+}
+
+TEST_F(NumberedCopy, FileErrorTextIsCutTo1023Characters) {
+    std::string missing = source_.Path();
+    while (missing.size() < 1500) missing += "\\abcdefghijklmnopqrstuvwxyz0123456789";
+    missing += ".jpg";
+    EXPECT_FALSE(Copy(missing, Base("d")));
+    ASSERT_EQ(1u, messages_.shown.size());
+    const std::string prefix = "box: Error Source ";
+    const std::string& shown = messages_.shown[0];
+    ASSERT_EQ(prefix.size() + 1023, shown.size());
+    // The error text begins with the file's name, so the cut falls inside it.
+    EXPECT_EQ(prefix + "\"" + missing.substr(0, 1022), shown);
+}
+
+TEST_F(NumberedCopy, MissingDestinationFolderShowsErrorDestination) {
+    const std::string base = dest_.PathOf("no such folder") + "\\d";
+    const std::string photo = Photo("a.jpg", "A");
+    EXPECT_FALSE(Copy(photo, base));
+    EXPECT_EQ(2, next_);
+    ASSERT_EQ(1u, messages_.shown.size());
+    EXPECT_EQ(0u, messages_.shown[0].rfind("box: Error Destination \"" + base + "_001.jpg\"", 0))
+        << messages_.shown[0];
+    // The photo was closed again: it can be removed.
+    platform::File::Remove(photo);
+}
+
+// A name that exists but does not open for reading counts as free; it is never replaced,
+// the user sees "Error Destination" and the run stops.
+TEST_F(NumberedCopy, ExistingNameThatDoesNotOpenIsNeverReplaced) {
+    std::filesystem::create_directory(dest_.Native("d_001.jpg"));
+    dest_.Write("d_001.jpg/inside.txt", "kept");
+    EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ(2, next_);
+    ASSERT_EQ(1u, messages_.shown.size());
+    EXPECT_EQ(0u,
+              messages_.shown[0].rfind("box: Error Destination \"" + Base("d") + "_001.jpg\"", 0))
+        << messages_.shown[0];
+    EXPECT_TRUE(std::filesystem::is_directory(dest_.Native("d_001.jpg")));
+    EXPECT_EQ("kept", dest_.Read("d_001.jpg/inside.txt"));
+}
+
+TEST_F(NumberedCopy, BothFilesAreClosedAfterACopy) {
+    const std::string photo = Photo("a.jpg", PhotoBytes(10000));
+    ASSERT_TRUE(Copy(photo, Base("d")));
+    platform::File::Remove(photo);
+    platform::File::Remove(Base("d") + "_001.jpg");
+    EXPECT_TRUE(DestNames().empty());
+}
+
+}  // namespace

@@ -1,0 +1,227 @@
+// The numbered copy and the date stamp against other programs holding the same files:
+// real share modes, held by a second handle in this process, and a source that breaks off.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "photo_corpus.h"
+#include "platform/file.h"
+#include "platform/system.h"
+#include "recorded_messages.h"
+#include "test_support.h"
+#include "transfer/date_stamp.h"
+#include "transfer/numbered_copy.h"
+
+using testing_support::PhotoBytes;
+using testing_support::RecordedMessages;
+using testing_support::TempDir;
+
+namespace {
+
+// Another program's handle on a file.
+class HeldFile {
+public:
+    HeldFile(const std::string& path, DWORD access, DWORD share)
+        : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldFile() {
+        if (IsHeld()) CloseHandle(handle_);
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    bool IsHeld() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.compare(0, start.size(), start) == 0;
+}
+
+class ShareModes : public ::testing::Test {
+protected:
+    std::string Photo(const std::string& name, const std::string& bytes) {
+        source_.Write(name, bytes);
+        return source_.PathOf(name);
+    }
+    bool Copy(const std::string& sourcePath) {
+        return transfer::CopyWithNumber(messages_, next_, sourcePath, dest_.PathOf("d"));
+    }
+
+    TempDir source_;
+    TempDir dest_;
+    RecordedMessages messages_;
+    int next_ = 1;
+};
+
+// Another program has the name open without sharing: the free-name test cannot open it,
+// so it counts as free, and then the creation refuses the existing file.
+TEST_F(ShareModes, DestinationHeldWithoutSharingCountsAsFreeThenErrorDestination) {
+    dest_.Write("d_001.jpg", "someone else's photo");
+    const std::string photo = Photo("a.jpg", "A");
+    {
+        HeldFile held(dest_.PathOf("d_001.jpg"), GENERIC_READ | GENERIC_WRITE, 0);
+        ASSERT_TRUE(held.IsHeld());
+        EXPECT_FALSE(Copy(photo));
+    }
+    EXPECT_EQ(2, next_);
+    ASSERT_EQ(1u, messages_.shown.size());
+    EXPECT_TRUE(StartsWith(messages_.shown[0],
+                           "box: Error Destination \"" + dest_.PathOf("d_001.jpg") + "\""))
+        << messages_.shown[0];
+    EXPECT_EQ("someone else's photo", dest_.Read("d_001.jpg"));
+    platform::File::Remove(photo);  // the photo was closed again
+}
+
+struct SourceHold {
+    const char* name;
+    DWORD access;
+    DWORD share;
+    bool copies;  // whether the copy can read the photo meanwhile
+};
+
+std::ostream& operator<<(std::ostream& out, const SourceHold& c) {
+    return out << c.name;
+}
+
+class SourceHeld : public ShareModes, public ::testing::WithParamInterface<SourceHold> {};
+
+// The photo is read denying others write access, and allows other readers.
+TEST_P(SourceHeld, CopiesOnlyWhenNobodyWritesOrLocksThePhoto) {
+    const SourceHold& c = GetParam();
+    const std::string bytes = PhotoBytes(10000);
+    const std::string photo = Photo("IMG_0001.JPG", bytes);
+    {
+        HeldFile held(photo, c.access, c.share);
+        ASSERT_TRUE(held.IsHeld());
+        EXPECT_EQ(c.copies, Copy(photo));
+    }
+    EXPECT_EQ(2, next_);
+    if (c.copies) {
+        EXPECT_TRUE(messages_.shown.empty());
+        EXPECT_EQ(bytes, dest_.Read("d_001.jpg"));
+    } else {
+        ASSERT_EQ(1u, messages_.shown.size());
+        EXPECT_TRUE(StartsWith(messages_.shown[0], "box: Error Source \"" + photo + "\""))
+            << messages_.shown[0];
+        EXPECT_FALSE(dest_.Exists("d_001.jpg"));
+    }
+    EXPECT_EQ(bytes, source_.Read("IMG_0001.JPG"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Holds, SourceHeld,
+                         ::testing::Values(SourceHold{"ReadWithoutSharing", GENERIC_READ, 0, false},
+                                           SourceHold{"WrittenSharingAll", GENERIC_WRITE,
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, false},
+                                           SourceHold{"ReadSharingRead", GENERIC_READ,
+                                                      FILE_SHARE_READ, true},
+                                           SourceHold{"ReadSharingAll", GENERIC_READ,
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Nobody can open the photo: the search says nothing, the fallback says "Invalid Handle
+// Value" once and the date part is empty.
+TEST_F(ShareModes, PhotoHeldWithoutSharingGivesInvalidHandleValueOnce) {
+    const std::string photo = Photo("a.jpg", PhotoBytes(600, {{100, "2014:05:17 10:22:33"}}));
+    HeldFile held(photo, GENERIC_READ, 0);
+    ASSERT_TRUE(held.IsHeld());
+    char stamp[transfer::kStampRoom] = "XXXXXXXXXXXXX";
+    EXPECT_FALSE(transfer::FindEmbeddedDate(photo, stamp, false));
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_FALSE(transfer::GetFileDateStamp(messages_, photo, stamp));
+    EXPECT_STREQ("", stamp);
+    EXPECT_EQ(std::vector<std::string>{"box: Invalid Handle Value"}, messages_.shown);
+}
+
+// A photo another program is writing: the search, which keeps writers out, cannot open
+// it; the file time, which shares with writers, still gives a stamp.
+TEST_F(ShareModes, PhotoBeingWrittenFallsBackToItsFileTime) {
+    const std::string photo = Photo("a.jpg", PhotoBytes(600, {{100, "2014:05:17 10:22:33"}}));
+    HeldFile held(photo, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(held.IsHeld());
+    char stamp[transfer::kStampRoom] = "XXXXXXXXXXXXX";
+    EXPECT_FALSE(transfer::FindEmbeddedDate(photo, stamp, false));
+    EXPECT_TRUE(transfer::GetFileDateStamp(messages_, photo, stamp));
+    EXPECT_EQ(6u, std::string(stamp).size()) << stamp;
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+// A photo source that breaks off after some bytes, like a memory card pulled out during
+// the copy: a named pipe whose other end writes the bytes, waits until they are read and
+// then closes, so the next read fails with ERROR_BROKEN_PIPE.
+class BreakingSource {
+public:
+    explicit BreakingSource(std::string bytes)
+        : name_("\\\\.\\pipe\\brenvale-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++counter_)),
+          pipe_(CreateNamedPipeA(name_.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1,
+                                 65536, 65536, 0, nullptr)),
+          writer_([this, bytes] {
+              if (pipe_ == INVALID_HANDLE_VALUE) return;
+              if (ConnectNamedPipe(pipe_, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) {
+                  DWORD put = 0;
+                  WriteFile(pipe_, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
+                  FlushFileBuffers(pipe_);
+              }
+              CloseHandle(pipe_);
+          }) {}
+    ~BreakingSource() {
+        // Connect once ourselves in case nobody did, so the writer does not wait forever.
+        HANDLE late =
+            CreateFileA(name_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (late != INVALID_HANDLE_VALUE) CloseHandle(late);
+        writer_.join();
+    }
+    BreakingSource(const BreakingSource&) = delete;
+    BreakingSource& operator=(const BreakingSource&) = delete;
+
+    bool IsReady() const { return pipe_ != INVALID_HANDLE_VALUE; }
+    const std::string& Path() const { return name_; }
+
+private:
+    static inline int counter_ = 0;
+    std::string name_;
+    HANDLE pipe_;
+    std::thread writer_;
+};
+
+// The started copy is deleted and the failure travels on to the window's report.
+TEST_F(ShareModes, ReadFailureInTheMiddleOfACopyDeletesThePartialCopy) {
+    BreakingSource source(PhotoBytes(3 * 4096 + 100));
+    ASSERT_TRUE(source.IsReady());
+    try {
+        Copy(source.Path());
+        FAIL() << "a source that broke off was copied as whole";
+    } catch (const platform::FileError& error) {
+        EXPECT_EQ(source.Path(), error.FileName());
+        EXPECT_EQ(static_cast<unsigned long>(ERROR_BROKEN_PIPE), error.Cause());
+    }
+    EXPECT_EQ(2, next_);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_FALSE(dest_.Exists("d_001.jpg"));
+}
+
+TEST_F(ShareModes, ReadFailureWhileSearchingTheDateTravelsOn) {
+    BreakingSource source(PhotoBytes(1000, {{100, "2014:05:17 10:22:33"}}));
+    ASSERT_TRUE(source.IsReady());
+    char stamp[transfer::kStampRoom] = "XXXXXXXXXXXXX";
+    EXPECT_THROW(transfer::FindEmbeddedDate(source.Path(), stamp, false), platform::FileError);
+    EXPECT_STREQ("", stamp);
+}
+
+// A code the system has no text for still tells the user something.
+TEST(ReportLastErrorWin32, CodeWithoutSystemTextShowsItsNumber) {
+    const unsigned long unknown = 0x2000ABCDul;  // customer-defined: Windows has no text
+    ASSERT_TRUE(platform::SystemErrorText(unknown).empty());
+    RecordedMessages messages;
+    transfer::ReportLastError(messages, unknown);
+    EXPECT_EQ(std::vector<std::string>{"error box: 536914893"}, messages.shown);
+}
+
+}  // namespace
