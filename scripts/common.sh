@@ -15,6 +15,7 @@ binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth xdot
 
 STARTED_XVFB=""
 STARTED_WINESERVER=""
+STARTED_KEEPER=""
 
 install_packages() {
     local missing=""
@@ -55,17 +56,26 @@ setup_wine_prefix() {
 }
 
 start_xvfb() {
-    local n
+    local n pid
     for n in $(seq 91 140); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        STARTED_XVFB=$!
+        pid=$!
+        # Another run may take the same number at the same moment; the display is ours only
+        # when the lock file names our server.
         for _ in $(seq 1 100); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
+            [ -e "/tmp/.X11-unix/X$n" ] && [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ] &&
+                break
+            kill -0 "$pid" 2>/dev/null || break
             sleep 0.05
         done
-        export DISPLAY=":$n"
-        return 0
+        if kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+            STARTED_XVFB=$pid
+            export DISPLAY=":$n"
+            return 0
+        fi
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
     done
     echo "No free X display number" >&2
     return 1
@@ -80,7 +90,34 @@ start_wineserver() {
     "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# Wine closes its desktop a second after the last program on it ends, and ctest would wait
+# that second after every GUI test. The keeper (a program of the GUI tests) holds the
+# desktop open; it starts detached from every pipe, and the tests begin once it is there.
+start_desktop_keeper() {
+    local keeper="$BUILD_DIR/win/tests/gui/desktop_keeper/desktop_keeper.exe"
+    local ready="$BUILD_DIR/win/desktop-keeper-ready"
+    if [ ! -f "$keeper" ]; then
+        echo "No desktop keeper at $keeper: every GUI test will take a second longer" >&2
+        return 0
+    fi
+    rm -f "$ready"
+    "$WINE" "$keeper" "Z:${ready//\//\\}" </dev/null >/dev/null 2>&1 &
+    STARTED_KEEPER=$!
+    for _ in $(seq 1 200); do
+        [ -e "$ready" ] && return 0
+        kill -0 "$STARTED_KEEPER" 2>/dev/null || break
+        sleep 0.05
+    done
+    echo "The desktop keeper did not start" >&2
+    return 1
+}
+
 stop_started() {
+    if [ -n "$STARTED_KEEPER" ]; then
+        kill "$STARTED_KEEPER" 2>/dev/null || true
+        wait "$STARTED_KEEPER" 2>/dev/null || true
+        STARTED_KEEPER=""
+    fi
     if [ -n "$STARTED_WINESERVER" ]; then
         "$WINESERVER" -k 2>/dev/null || true
         "$WINESERVER" -w 2>/dev/null || true

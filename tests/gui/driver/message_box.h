@@ -1,0 +1,25 @@
+// Message boxes of the program under test: what they say, and answering them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "driver/wait.h"
+
+namespace gui_driver {
+
+struct MessageBoxView {
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    std::string caption;
+    std::string text;
+};
+
+// Waits for a message box of the process, owned by `owner` (any owner when null).
+MessageBoxView WaitForMessageBox(DWORD processId, HWND owner,
+                                 Milliseconds timeout = kDefaultTimeout);
+// Presses OK and waits until the box has gone.
+void PressOk(const MessageBoxView& box, Milliseconds timeout = kDefaultTimeout);
+
+}  // namespace gui_driver

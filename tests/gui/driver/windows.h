@@ -1,0 +1,45 @@
+// Finding the windows of the program under test: its dialogs among the desktop's
+// top-level windows, and controls by their ids.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "driver/wait.h"
+
+namespace gui_driver {
+
+// The dialog class of the system: dialog templates, message boxes, the common dialogs.
+inline constexpr char kDialogClass[] = "#32770";
+
+// What a sought top-level window looks like. Only visible windows are considered.
+struct WindowSpec {
+    DWORD processId = 0;
+    std::string className = kDialogClass;
+    std::optional<std::string> caption;  // exact; any caption when empty
+    HWND owner = nullptr;                // the owner it must have; any owner when null
+    std::string description;             // names the window in failure messages
+};
+
+// The first visible top-level window that matches, or null.
+HWND FindWindowLike(const WindowSpec& spec);
+// Every visible top-level window that matches, in z-order.
+std::vector<HWND> FindWindowsLike(const WindowSpec& spec);
+
+HWND WaitForWindow(const WindowSpec& spec, Milliseconds timeout = kDefaultTimeout);
+// Waits until no visible window matches, for example after a dialog was answered.
+void WaitForNoWindow(const WindowSpec& spec, Milliseconds timeout = kDefaultTimeout);
+
+// A direct child of `parent` with the control id `id`.
+HWND WaitForControl(HWND parent, int id, Milliseconds timeout = kDefaultTimeout);
+
+// The direct children of `parent` in z-order, which for a dialog is its template order.
+std::vector<HWND> ChildrenOf(HWND parent);
+
+// "control 1006 (Edit) of "Brenvale"" and the like, for failure messages.
+std::string Describe(HWND window);
+
+}  // namespace gui_driver
