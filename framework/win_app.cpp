@@ -1,0 +1,65 @@
+// Start-up of the application object.
+#include "framework/win_app.h"
+
+#include <commctrl.h>
+#include <mbctype.h>
+
+#include <vector>
+
+#include "framework/command_line_text.h"
+#include "framework/program_name.h"
+#include "framework/wnd.h"
+
+namespace {
+
+CWinApp* g_app = nullptr;
+
+std::string ModuleFileName() {
+    // Long enough for any path Windows hands out, including \\?\ ones.
+    std::vector<char> path(32768);
+    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    return std::string(path.data(), length < path.size() ? length : 0);
+}
+
+}  // namespace
+
+CWinApp::CWinApp() {
+    g_app = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_app == this) g_app = nullptr;
+}
+
+CWinApp* AfxGetApp() {
+    return g_app;
+}
+
+HWND AfxGetMainHwnd() {
+    return g_app != nullptr && g_app->m_pMainWnd != nullptr ? g_app->m_pMainWnd->Handle() : nullptr;
+}
+
+const std::string& AfxGetAppName() {
+    if (g_app != nullptr && !g_app->m_appName.empty()) return g_app->m_appName;
+    static const std::string name = framework::ProgramNameFromPath(ModuleFileName());
+    return name;
+}
+
+int AfxWinMain(HINSTANCE instance, int showCommand) {
+    // Multi-byte texts (paths, the settings file) follow the system's ANSI code page.
+    _setmbcp(_MB_CP_ANSI);
+
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr) return 1;
+    app->m_hInstance = instance;
+    app->m_nCmdShow = showCommand;
+    app->m_lpCmdLine = framework::CommandLineText(GetCommandLineA());
+    app->m_appName = framework::ProgramNameFromPath(ModuleFileName());
+
+    // The progress bar and the tooltips are common controls.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    app->InitInstance();
+    return app->ExitInstance();
+}
