@@ -1,0 +1,204 @@
+// The main window's set-up, its tooltips, the system-menu entry, the icon while
+// minimised, the Long Date? box, the button states and the exit handler.
+#include "ui/transfer_dlg.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "ui/about_dlg.h"
+#include "ui/icon_layout.h"
+#include "ui/resource.h"
+
+namespace {
+
+constexpr char kDefaultTitle[] = "picture";
+constexpr char kDefaultDateText[] = "Date of foto";
+constexpr int kFileBufferSize = 10000;
+constexpr int kProgressSteps = 10;
+constexpr int kTipShowMilliseconds = 4000;
+constexpr int kTipMaxWidthPixels = 200;
+
+}  // namespace
+
+CTransferDlg::CTransferDlg(CWnd* parent) : CDialog(IDD_MAIN, parent) {
+    m_hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    m_fileBufferSize = kFileBufferSize;
+    std::strcpy(m_dateText, kDefaultDateText);
+    m_pSettings = new CFolderSettings();
+    m_sourceFolder = m_pSettings->GetSource();
+    m_destFolder = m_pSettings->GetDest();
+}
+
+CTransferDlg::~CTransferDlg() = default;
+
+void CTransferDlg::DoDataExchange() {
+    BindControl(IDC_LONG_DATE, m_longDateCheck);
+    BindControl(IDOK, m_exitButton);
+    BindControl(IDC_INFO, m_infoButton);
+    BindControl(IDC_PROGRESS, m_progress);
+    BindControl(IDC_SAVE_ON_PC, m_saveButton);
+    BindControl(IDC_OPEN_CAMERA, m_openButton);
+    BindControl(IDC_DATE, m_dateEdit);
+    BindControl(IDC_TITLE, m_titleEdit);
+}
+
+BOOL CTransferDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    // The information dialog is offered in the system menu too.
+    if (HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE)) {
+        char text[256] = "";
+        LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text);
+        if (text[0] != '\0') {
+            AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
+        }
+    }
+
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    m_titleEdit.SetText(kDefaultTitle);
+    m_dateEdit.SetText(m_dateText);
+    m_longDateCheck.SetCheck(BST_UNCHECKED);
+
+    m_fileBuffer.reset(new char[m_fileBufferSize]);
+
+    m_hNormalCursor = GetCursor();
+    m_hWaitCursor = LoadCursorA(nullptr, IDC_WAIT);
+
+    m_toolTip.Create(*this);
+    m_toolTip.SetDelayTime(TTDT_AUTOPOP, kTipShowMilliseconds);
+    m_toolTip.SetMaxTipWidth(kTipMaxWidthPixels);
+    const struct {
+        const CWnd& control;
+        const char* text;
+    } tips[] = {
+        {m_openButton, "Select all foto-files from the camera-folder"},
+        {m_saveButton, "Select destination-folder for the foto-files at the PC"},
+        {m_titleEdit, "Edit the title of the selected foto-files"},
+        {m_dateEdit,
+         "Change here only if a special date is wanted. Only numbers and letters allowed"},
+        {m_longDateCheck, "If selected the date includes additionally hour, minute and second"},
+        {m_infoButton, "Information about Brenvale"},
+        {m_exitButton, "Exit Brenvale"},
+    };
+    for (const auto& tip : tips) m_toolTip.AddTool(tip.control, tip.text);
+    m_toolTip.Activate(true);
+
+    m_progress.SetRange(0, kProgressSteps);
+    m_progress.SetStep(1);
+
+    if (m_cmdLine[0] != '\0') {
+        // Photos dropped onto the program's icon: ready to save, the title selected so
+        // that typing replaces it.
+        ParseCommandLine();
+        SetButtonState(ButtonState::ReadyToSave);
+        m_titleEdit.Focus();
+        m_titleEdit.SetSel(0, -1);
+        m_titleEdit.ScrollCaret();
+        return FALSE;
+    }
+    SetButtonState(ButtonState::ReadyToOpen);
+    return TRUE;  // the system gives the focus to Open Camera, the first tab stop
+}
+
+BOOL CTransferDlg::PreTranslateMessage(MSG* message) {
+    m_toolTip.RelayEvent(message);
+    return CDialog::PreTranslateMessage(message);
+}
+
+void CTransferDlg::SetButtonState(ButtonState state) {
+    const bool readyToOpen = state == ButtonState::ReadyToOpen;
+    m_openButton.ModifyStyle(readyToOpen ? WS_DISABLED : 0, readyToOpen ? 0 : WS_DISABLED);
+    m_saveButton.ModifyStyle(readyToOpen ? 0 : WS_DISABLED, readyToOpen ? WS_DISABLED : 0);
+}
+
+bool CTransferDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_SYSCOMMAND:
+            return OnSysCommand(static_cast<UINT>(wParam), lParam);
+        case WM_PAINT:
+            return OnPaint();
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<LRESULT>(OnQueryDragIcon());
+            return true;
+        case WM_CLOSE:  // the title bar's close button, Close in the system menu, Alt+F4
+            OnOK();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CTransferDlg::OnCommand(int id, int notifyCode) {
+    if (notifyCode == BN_CLICKED) {
+        switch (id) {
+            case IDC_INFO:
+                OnInfo();
+                return true;
+            case IDC_LONG_DATE:
+                OnLongDate();
+                return true;
+        }
+    }
+    return CDialog::OnCommand(id, notifyCode);  // Exit and Enter, Escape
+}
+
+bool CTransferDlg::OnSysCommand(UINT id, LPARAM) {
+    if ((id & 0xFFF0) != IDM_ABOUTBOX) return false;  // move, close, ...: the system's
+    CAboutDlg about;
+    about.DoModal();
+    return true;
+}
+
+bool CTransferDlg::OnPaint() {
+    if (!IsIconic(m_hWnd)) return false;  // the dialog paints itself and its controls
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    const ui::IconOrigin origin =
+        ui::CenteredIconOrigin(client.right - client.left, client.bottom - client.top,
+                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    DrawIcon(dc, origin.x, origin.y, m_hIcon);
+    EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+HCURSOR CTransferDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+void CTransferDlg::OnInfo() {
+    m_progress.SetPos(0);
+    CAboutDlg about;
+    about.DoModal();
+}
+
+void CTransferDlg::OnLongDate() {
+    // The box has already toggled itself; the flag decides, so mark and flag never differ.
+    if (m_longDate) {
+        m_longDateCheck.SetCheck(BST_UNCHECKED);
+        m_longDate = false;
+    } else {
+        m_longDateCheck.SetCheck(BST_CHECKED);
+        m_longDate = true;
+    }
+}
+
+void CTransferDlg::OnOK() {
+    m_progress.SetPos(0);
+    m_fileBuffer.reset();
+    if (m_pSettings != nullptr) {
+        delete m_pSettings;  // writes brenvale.ini with the current folders
+        m_pSettings = nullptr;
+    }
+    CDialog::OnOK();
+}
+
+void CTransferDlg::ParseCommandLine() {
+    // filled by the command-line parse
+}

@@ -1,0 +1,89 @@
+// The main window: it holds the chosen photos, the title and date of the copies, the
+// remembered folders and the settings file, and the buttons that open the camera's
+// photos, save them on the PC, show the information dialog and exit.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/controls.h"
+#include "framework/dialog.h"
+#include "photos/photo_list.h"
+#include "settings/folder_settings.h"
+
+class CTransferDlg : public CDialog {
+public:
+    // Reads the settings file and takes the remembered folders from it.
+    explicit CTransferDlg(CWnd* parent = nullptr);
+    // Leaves the settings object alone: only the exit handler writes the settings file.
+    ~CTransferDlg() override;
+
+    // Shows the tooltips for mouse messages, then handles the dialog keys.
+    BOOL PreTranslateMessage(MSG* message) override;
+
+    // The two states of the main buttons.
+    enum class ButtonState {
+        ReadyToOpen,  // Open Camera enabled, Save On PC disabled
+        ReadyToSave,  // Open Camera disabled, Save On PC enabled
+    };
+    // Sets or clears the buttons' WS_DISABLED style, nothing more; call RedrawNow() when
+    // the window is on screen so that the buttons show their new state.
+    void SetButtonState(ButtonState state);
+
+protected:
+    void DoDataExchange() override;
+    // Sets up the controls, tooltips and system menu; with photos on the command line the
+    // window opens ready to save with the title selected, otherwise ready to open.
+    BOOL OnInitDialog() override;
+    // The exit handler (Exit, Enter, closing the window): writes the settings file and
+    // ends the program. Escape ends it through CDialog::OnCancel without writing.
+    void OnOK() override;
+    bool OnCommand(int id, int notifyCode) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    bool OnSysCommand(UINT id, LPARAM lParam);
+    bool OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnInfo();
+    void OnLongDate();
+
+    // Fills the photo list from m_cmdLine and takes the source folder from the first photo.
+    void ParseCommandLine();
+
+    CButton m_longDateCheck;
+    CButton m_exitButton;
+    CButton m_infoButton;
+    CProgressCtrl m_progress;
+    CButton m_saveButton;
+    CButton m_openButton;
+    CEdit m_dateEdit;
+    CEdit m_titleEdit;
+    HICON m_hIcon = nullptr;  // the program icon; the system frees it with the program
+
+public:
+    // The arguments of the command line; the application points it at them when there are
+    // any. Read only, never freed by the window.
+    const char* m_cmdLine = "";
+
+private:
+    CToolTipCtrl m_toolTip;
+    // Deleting it writes brenvale.ini: done by the exit handler alone, so Escape leaves
+    // the file as it was.
+    CFolderSettings* m_pSettings = nullptr;
+    std::string m_sourceFolder;  // where the open-file dialog starts
+    std::string m_destFolder;    // where the folder chooser starts
+    // The date edit's text until the user types a date; while the edit holds exactly this
+    // text, each photo's own date is used.
+    char m_dateText[32] = {};
+    bool m_longDate = false;  // date stamps carry the time of day too
+    int m_fileBufferSize = 0;
+    // The open-file dialog's result; a fresh one for every use of the dialog.
+    std::unique_ptr<char[]> m_fileBuffer;
+    CPhotoList m_photoList;
+    HCURSOR m_hNormalCursor = nullptr;
+    HCURSOR m_hWaitCursor = nullptr;
+    int m_nextNumber = 1;  // the running number of the copies; each save run starts at 1
+};
