@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "photos/command_line.h"
 #include "ui/about_dlg.h"
 #include "ui/icon_layout.h"
 #include "ui/resource.h"
@@ -200,5 +201,9 @@ void CTransferDlg::OnOK() {
 }
 
 void CTransferDlg::ParseCommandLine() {
-    // filled by the command-line parse
+    photos::TakePhotosFromCommandLine(m_cmdLine, m_photoList, m_sourceFolder, *m_pSettings);
+}
+
+std::string CTransferDlg::GetFolderOfPath(std::string path) {
+    return photos::GetFolderOfPath(std::move(path));
 }

@@ -52,6 +52,9 @@ private:
 
     // Fills the photo list from m_cmdLine and takes the source folder from the first photo.
     void ParseCommandLine();
+    // The absolute folder of a photo, with its final backslash; FileError when it cannot
+    // be opened for reading.
+    std::string GetFolderOfPath(std::string path);
 
     CButton m_longDateCheck;
     CButton m_exitButton;
