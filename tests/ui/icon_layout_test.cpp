@@ -3,12 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 struct Case {
+    const char* name;
     int clientWidth, clientHeight, iconWidth, iconHeight;
     int x, y;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class IconLayoutTest : public testing::TestWithParam<Case> {};
 
@@ -20,14 +29,18 @@ TEST_P(IconLayoutTest, CentresTheIcon) {
     EXPECT_EQ(c.y, origin.y);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, IconLayoutTest,
-    testing::Values(Case{36, 36, 32, 32, 2, 2},    // even room: the middle
-                    Case{35, 35, 32, 32, 2, 2},    // odd room: the extra pixel goes right
-                    Case{30, 36, 32, 32, 0, 2},    // -1 / 2 rounds toward zero
-                    Case{29, 29, 32, 32, -1, -1},  // too small by more: starts outside
-                    Case{32, 32, 32, 32, 0, 0},    // exactly the icon's size
-                    Case{100, 40, 16, 32, 42, 4}   // the axes are independent
-                    ));
+const Case kCases[] = {
+    {"EvenRoomSplitsEvenly", 36, 36, 32, 32, 2, 2},
+    {"OddRoomGivesTheExtraPixelToTheRight", 35, 35, 32, 32, 2, 2},
+    {"MinusOneHalfRoundsTowardZero", 30, 36, 32, 32, 0, 2},
+    {"SmallerStillStartsOutside", 29, 29, 32, 32, -1, -1},
+    {"ExactlyTheIconsSize", 32, 32, 32, 32, 0, 0},
+    {"AxesAreIndependent", 100, 40, 16, 32, 42, 4},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sizes, IconLayoutTest, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace
