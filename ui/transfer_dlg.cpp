@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "photos/command_line.h"
+#include "transfer/date_stamp.h"
+#include "transfer/numbered_copy.h"
 #include "ui/about_dlg.h"
 #include "ui/icon_layout.h"
 #include "ui/resource.h"
@@ -206,4 +208,12 @@ void CTransferDlg::ParseCommandLine() {
 
 std::string CTransferDlg::GetFolderOfPath(std::string path) {
     return photos::GetFolderOfPath(std::move(path));
+}
+
+bool CTransferDlg::FindEmbeddedDate(const char* photoPath, char* stamp, bool longDate) {
+    return transfer::FindEmbeddedDate(photoPath, stamp, longDate);
+}
+
+bool CTransferDlg::CopyWithNumber(std::string sourcePath, std::string destBase) {
+    return transfer::CopyWithNumber(m_messages, m_nextNumber, sourcePath, destBase);
 }
