@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "photo_corpus.h"
-#include "recorded_messages.h"
 #include "test_support.h"
 
 using testing_support::PhotoBytes;
-using testing_support::RecordedMessages;
 using testing_support::TempDir;
 using testing_support::WithByteAt;
 using transfer::FindEmbeddedDate;

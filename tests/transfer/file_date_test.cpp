@@ -1,6 +1,7 @@
 // The last-write-time stamp. ctest pins TZ to Europe/Berlin for these tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ struct StepCase {
     LastWriteDate date;
     bool result;
     const char* stamp;
-    std::vector<std::string> shown;  // "<error text of N>" stands for the system's text of N
+    std::vector<std::string> shown;
 };
 
 std::ostream& operator<<(std::ostream& out, const StepCase& c) {

@@ -1,5 +1,6 @@
 #include "photo_corpus.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace testing_support {
