@@ -11,25 +11,41 @@ namespace gui_driver {
 
 namespace {
 
-// A message to another process's window, answered within the timeout or a DriverError:
-// a hung program must fail the test, not hang it.
-LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+std::optional<LRESULT> TryAsk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
                              static_cast<UINT>(kDefaultTimeout.count()), &result)) {
-        throw DriverError("no answer to message " + std::to_string(message) + " from " +
-                          Describe(window));
+        return std::nullopt;
     }
     return static_cast<LRESULT>(result);
 }
 
 }  // namespace
 
+// A hung program must fail the test, not hang it: hence the timeout.
+LRESULT AskWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto answer = TryAsk(window, message, wParam, lParam);
+    if (!answer) {
+        throw DriverError("no answer to message " + std::to_string(message) + " from " +
+                          Describe(window));
+    }
+    return *answer;
+}
+
+std::optional<std::string> TryTextOf(HWND window) {
+    const auto length = TryAsk(window, WM_GETTEXTLENGTH, 0, 0);
+    if (!length) return std::nullopt;
+    std::vector<char> text(static_cast<size_t>(*length) + 1, '\0');
+    const auto copied =
+        TryAsk(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    if (!copied) return std::nullopt;
+    return std::string(text.data(), static_cast<size_t>(*copied));
+}
+
 std::string TextOf(HWND window) {
-    const auto length = Ask(window, WM_GETTEXTLENGTH);
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    const auto copied = Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return std::string(text.data(), static_cast<size_t>(copied));
+    auto text = TryTextOf(window);
+    if (!text) throw DriverError("no text from " + Describe(window));
+    return *text;
 }
 
 std::string ClassOf(HWND window) {
@@ -65,20 +81,25 @@ HWND FocusIn(HWND window) {
 }
 
 int CheckStateOf(HWND button) {
-    return static_cast<int>(Ask(button, BM_GETCHECK));
+    return static_cast<int>(AskWindow(button, BM_GETCHECK));
 }
 
 int ProgressPositionOf(HWND progressBar) {
-    return static_cast<int>(Ask(progressBar, PBM_GETPOS));
+    return static_cast<int>(AskWindow(progressBar, PBM_GETPOS));
+}
+
+ProgressRange ProgressRangeOf(HWND progressBar) {
+    return {static_cast<int>(AskWindow(progressBar, PBM_GETRANGE, TRUE)),
+            static_cast<int>(AskWindow(progressBar, PBM_GETRANGE, FALSE))};
 }
 
 void SetProgressPosition(HWND progressBar, int position) {
-    Ask(progressBar, PBM_SETPOS, static_cast<WPARAM>(position));
+    AskWindow(progressBar, PBM_SETPOS, static_cast<WPARAM>(position));
 }
 
 Selection SelectionOf(HWND edit) {
     // With no pointers EM_GETSEL answers in its result, which crosses processes.
-    const auto packed = static_cast<DWORD>(Ask(edit, EM_GETSEL));
+    const auto packed = static_cast<DWORD>(AskWindow(edit, EM_GETSEL));
     return {LOWORD(packed), HIWORD(packed)};
 }
 
@@ -96,7 +117,7 @@ SIZE ClientSizeOf(HWND window) {
 }
 
 int DefaultButtonIdOf(HWND dialog) {
-    const auto answer = static_cast<DWORD>(Ask(dialog, DM_GETDEFID));
+    const auto answer = static_cast<DWORD>(AskWindow(dialog, DM_GETDEFID));
     return HIWORD(answer) == DC_HASDEFID ? LOWORD(answer) : 0;
 }
 

@@ -4,12 +4,19 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 
 namespace gui_driver {
 
+// Sends a message whose answer needs no memory of this process (no pointers), and returns
+// the answer. A program that does not answer within the default timeout fails the test.
+LRESULT AskWindow(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
 std::string TextOf(HWND window);
+// The text, or nothing when the window has gone meanwhile or does not answer.
+std::optional<std::string> TryTextOf(HWND window);
 std::string ClassOf(HWND window);
 int IdOf(HWND window);
 bool IsEnabled(HWND window);
@@ -24,6 +31,11 @@ HWND FocusIn(HWND window);
 // BST_CHECKED, BST_UNCHECKED or BST_INDETERMINATE.
 int CheckStateOf(HWND button);
 int ProgressPositionOf(HWND progressBar);
+struct ProgressRange {
+    int low;
+    int high;
+};
+ProgressRange ProgressRangeOf(HWND progressBar);
 // Sets the position from outside, as a run of the program would have left it.
 void SetProgressPosition(HWND progressBar, int position);
 

@@ -31,6 +31,10 @@ void Click(HWND button) {
     Post(button, BM_CLICK, 0, 0);
 }
 
+void MoveFocusTo(HWND dialog, HWND control) {
+    AskWindow(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
 void PressKey(HWND target, WORD virtualKey) {
     Post(target, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));
     Post(target, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
@@ -73,6 +77,18 @@ void MovePointerTo(POINT screenPoint) {
     if (SendInput(1, &input, sizeof input) != 1) {
         throw DriverError("cannot move the mouse pointer (error " + std::to_string(GetLastError()) +
                           ")");
+    }
+}
+
+void ClickWithMouse(HWND window) {
+    MovePointerTo(CenterOf(window));
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    if (SendInput(2, clicks, sizeof clicks[0]) != 2) {
+        throw DriverError("cannot click the mouse on " + Describe(window) + " (error " +
+                          std::to_string(GetLastError()) + ")");
     }
 }
 

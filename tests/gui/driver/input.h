@@ -15,6 +15,10 @@ namespace gui_driver {
 // because the system would still deliver the click.
 void Click(HWND button);
 
+// Moves the keyboard focus to a control of a dialog the way the dialog manager does it
+// (WM_NEXTDLGCTL), which also updates the default push button.
+void MoveFocusTo(HWND dialog, HWND control);
+
 // A key pressed and released on `target`, normally the focused control; the program's
 // dialog manager sees it as typed (Tab, Enter, Escape, arrows).
 void PressKey(HWND target, WORD virtualKey);
@@ -28,6 +32,10 @@ void PostSystemCommand(HWND window, WPARAM command);
 // Opens the window's system menu from the keyboard (Alt+Space) and chooses the item
 // with the mnemonic `mnemonic`.
 void ChooseSystemMenuItem(HWND window, char mnemonic, Milliseconds timeout = kDefaultTimeout);
+
+// A click of the left mouse button on the centre of `window`, as the user makes it: the
+// window under the pointer gets it, and a control takes the focus.
+void ClickWithMouse(HWND window);
 
 // Moves the mouse pointer to a point of the screen, as a moving mouse does.
 void MovePointerTo(POINT screenPoint);

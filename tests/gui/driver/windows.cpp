@@ -7,13 +7,14 @@ namespace gui_driver {
 namespace {
 
 bool Matches(HWND window, const WindowSpec& spec) {
-    if (!IsWindowVisible(window)) return false;
+    if (spec.visibleOnly && !IsWindowVisible(window)) return false;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     if (processId != spec.processId) return false;
     if (ClassOf(window) != spec.className) return false;
     if (spec.owner != nullptr && OwnerOf(window) != spec.owner) return false;
-    return !spec.caption || TextOf(window) == *spec.caption;
+    // A window may close while it is looked at; then it does not match.
+    return !spec.caption || TryTextOf(window) == spec.caption;
 }
 
 struct Search {
@@ -78,7 +79,7 @@ std::string Describe(HWND window) {
         return "control " + std::to_string(IdOf(window)) + " (" + className + ") of " +
                Describe(GetParent(window));
     }
-    return "\"" + TextOf(window) + "\" (" + className + ")";
+    return "\"" + TryTextOf(window).value_or("") + "\" (" + className + ")";
 }
 
 }  // namespace gui_driver

@@ -15,22 +15,23 @@ namespace gui_driver {
 // The dialog class of the system: dialog templates, message boxes, the common dialogs.
 inline constexpr char kDialogClass[] = "#32770";
 
-// What a sought top-level window looks like. Only visible windows are considered.
+// What a sought top-level window looks like.
 struct WindowSpec {
     DWORD processId = 0;
     std::string className = kDialogClass;
     std::optional<std::string> caption;  // exact; any caption when empty
     HWND owner = nullptr;                // the owner it must have; any owner when null
     std::string description;             // names the window in failure messages
+    bool visibleOnly = true;             // false: hidden windows count too
 };
 
-// The first visible top-level window that matches, or null.
+// The first top-level window that matches, or null.
 HWND FindWindowLike(const WindowSpec& spec);
-// Every visible top-level window that matches, in z-order.
+// Every top-level window that matches, in z-order.
 std::vector<HWND> FindWindowsLike(const WindowSpec& spec);
 
 HWND WaitForWindow(const WindowSpec& spec, Milliseconds timeout = kDefaultTimeout);
-// Waits until no visible window matches, for example after a dialog was answered.
+// Waits until no window matches, for example after a dialog was answered.
 void WaitForNoWindow(const WindowSpec& spec, Milliseconds timeout = kDefaultTimeout);
 
 // A direct child of `parent` with the control id `id`.
