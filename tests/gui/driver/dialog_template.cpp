@@ -3,31 +3,12 @@
 #include <cstring>
 #include <sstream>
 
+#include "driver/resources.h"
 #include "driver/wait.h"
 
 namespace gui_driver {
 
 namespace {
-
-// The exe loaded as a file of resources, not as code.
-class ResourceFile {
-public:
-    explicit ResourceFile(const std::string& path)
-        : module_(LoadLibraryExA(path.c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {
-        if (!module_) {
-            throw DriverError("cannot read the resources of " + path + " (error " +
-                              std::to_string(GetLastError()) + ")");
-        }
-    }
-    ~ResourceFile() { FreeLibrary(module_); }
-    ResourceFile(const ResourceFile&) = delete;
-    ResourceFile& operator=(const ResourceFile&) = delete;
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
 
 // Reads a template front to back; every read is checked against the resource's size.
 class TemplateReader {
@@ -158,13 +139,8 @@ DialogTemplate ReadDialogTemplate(const std::string& exePath, int id, LANGID lan
     name << "dialog template " << id << " in language 0x" << std::hex << language << " of "
          << exePath;
     const std::string what = name.str();
-    const HRSRC found = FindResourceExA(file.Get(), RT_DIALOG, MAKEINTRESOURCEA(id), language);
-    if (!found) throw DriverError("no " + what);
-    const HGLOBAL loaded = LoadResource(file.Get(), found);
-    const auto* data = static_cast<const BYTE*>(LockResource(loaded));
-    if (!data) throw DriverError("cannot load the " + what);
-
-    TemplateReader reader(data, SizeofResource(file.Get(), found), what);
+    const ResourceBytes bytes = file.Find(RT_DIALOG, id, language, what);
+    TemplateReader reader(bytes.data, bytes.size, what);
     DialogTemplate dialog;
     // An extended template starts with its version 1 and the signature 0xFFFF.
     dialog.extended = reader.Peek<DWORD>() == 0xFFFF0001;

@@ -19,7 +19,7 @@ void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 LPARAM KeyData(WORD virtualKey, bool release) {
     const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
     LPARAM data = 1 | (static_cast<LPARAM>(scanCode) << 16);
-    if (release) data |= (1L << 30) | (1L << 31);
+    if (release) data |= (LPARAM{1} << 30) | (LPARAM{1} << 31);
     return data;
 }
 

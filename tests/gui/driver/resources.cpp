@@ -1,0 +1,151 @@
+#include "driver/resources.h"
+
+#include <cstring>
+
+#include "driver/wait.h"
+
+namespace gui_driver {
+
+namespace {
+
+std::string NameOf(LPCSTR name) {
+    return IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<ULONG_PTR>(name)) : name;
+}
+
+template <class T>
+T ReadAt(const ResourceBytes& bytes, size_t offset, const std::string& what) {
+    if (offset + sizeof(T) > bytes.size) throw DriverError(what + " ends too early");
+    T value;
+    std::memcpy(&value, bytes.data + offset, sizeof(T));
+    return value;
+}
+
+// Collects every type, name and language while the system walks the resources.
+struct Listing {
+    std::vector<ResourceEntry> entries;
+    std::string type;
+    std::string name;
+};
+
+BOOL CALLBACK AddLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR context) {
+    auto* listing = reinterpret_cast<Listing*>(context);
+    listing->entries.push_back({listing->type, listing->name, language});
+    return TRUE;
+}
+
+BOOL CALLBACK ListLanguages(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR context) {
+    reinterpret_cast<Listing*>(context)->name = NameOf(name);
+    EnumResourceLanguagesA(module, type, name, AddLanguage, context);
+    return TRUE;
+}
+
+BOOL CALLBACK ListNames(HMODULE module, LPSTR type, LONG_PTR context) {
+    reinterpret_cast<Listing*>(context)->type = NameOf(type);
+    EnumResourceNamesA(module, type, ListLanguages, context);
+    return TRUE;
+}
+
+// A block of a string table holds the strings of sixteen ids, each a count of UTF-16
+// characters and the characters.
+void ReadStringBlock(const ResourceBytes& block, UINT firstId,
+                     std::map<UINT, std::wstring>& strings) {
+    const std::string what = "the string table block of id " + std::to_string(firstId);
+    size_t offset = 0;
+    for (UINT i = 0; i < 16; ++i) {
+        const auto length = ReadAt<WORD>(block, offset, what);
+        offset += sizeof length;
+        std::wstring wide;
+        for (WORD c = 0; c < length; ++c, offset += sizeof(WCHAR)) {
+            wide += ReadAt<WCHAR>(block, offset, what);
+        }
+        if (length > 0) strings[firstId + i] = wide;
+    }
+}
+
+std::string VersionText(DWORD high, DWORD low) {
+    return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
+           std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
+}
+
+}  // namespace
+
+ResourceFile::ResourceFile(const std::string& exePath)
+    : module_(LoadLibraryExA(exePath.c_str(), nullptr,
+                             LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)),
+      path_(exePath) {
+    if (!module_) {
+        throw DriverError("cannot read the resources of " + exePath + " (error " +
+                          std::to_string(GetLastError()) + ")");
+    }
+}
+
+ResourceFile::~ResourceFile() {
+    FreeLibrary(module_);
+}
+
+ResourceBytes ResourceFile::Find(LPCSTR type, int id, LANGID language,
+                                 const std::string& what) const {
+    const HRSRC found = FindResourceExA(module_, type, MAKEINTRESOURCEA(id), language);
+    if (!found) throw DriverError("no " + what + " in " + path_);
+    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
+    if (!data) throw DriverError("cannot load the " + what + " of " + path_);
+    return {data, SizeofResource(module_, found)};
+}
+
+std::vector<ResourceEntry> ListResources(const std::string& exePath) {
+    const ResourceFile file(exePath);
+    Listing listing;
+    EnumResourceTypesA(file.Module(), ListNames, reinterpret_cast<LONG_PTR>(&listing));
+    return listing.entries;
+}
+
+std::map<UINT, std::wstring> ReadStringTable(const std::string& exePath, LANGID language) {
+    const ResourceFile file(exePath);
+    std::map<UINT, std::wstring> strings;
+    for (const ResourceEntry& entry : ListResources(exePath)) {
+        if (entry.type != NameOf(RT_STRING) || entry.language != language) continue;
+        const int block = std::stoi(entry.name);
+        ReadStringBlock(file.Find(RT_STRING, block, language, "string table block"),
+                        static_cast<UINT>(block - 1) * 16, strings);
+    }
+    return strings;
+}
+
+std::vector<IconImage> ReadIconGroup(const std::string& exePath, int id, LANGID language) {
+    const ResourceFile file(exePath);
+    const std::string what = "icon group " + std::to_string(id);
+    const ResourceBytes group = file.Find(RT_GROUP_ICON, id, language, what);
+    // A group: reserved, type and count words, then 14 bytes per image ending with the
+    // image's own resource id.
+    const auto count = ReadAt<WORD>(group, 4, what);
+    std::vector<IconImage> images;
+    for (WORD i = 0; i < count; ++i) {
+        const auto imageId = ReadAt<WORD>(group, 6 + i * 14 + 12, what);
+        const std::string imageWhat = "icon image " + std::to_string(imageId);
+        const ResourceBytes image = file.Find(RT_ICON, imageId, language, imageWhat);
+        const auto header = ReadAt<BITMAPINFOHEADER>(image, 0, imageWhat);
+        if (header.biSize != sizeof(BITMAPINFOHEADER)) {
+            throw DriverError(imageWhat + " is no bitmap");
+        }
+        // The height counts the colour bitmap and the transparency mask.
+        images.push_back({header.biWidth, header.biHeight / 2, header.biBitCount});
+    }
+    return images;
+}
+
+VersionNumbers ReadVersionNumbers(const std::string& exePath) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(exePath.c_str(), &ignored);
+    std::vector<BYTE> block(size);
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    if (size == 0 || !GetFileVersionInfoA(exePath.c_str(), 0, size, block.data()) ||
+        !VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &length) ||
+        length < sizeof *info) {
+        throw DriverError("no version resource in " + exePath);
+    }
+    return {VersionText(info->dwFileVersionMS, info->dwFileVersionLS),
+            VersionText(info->dwProductVersionMS, info->dwProductVersionLS)};
+}
+
+}  // namespace gui_driver
