@@ -37,6 +37,8 @@ TEST_P(MessageCaption, IsTheExeNameWithoutItsExtension) {
     EXPECT_NE(box.text.find(kMissingPhoto), std::string::npos)
         << "the message does not name the photo: " << box.text;
     EXPECT_EQ(TextOf(box.owner), "Brenvale") << "the message box is not owned by the main window";
+    EXPECT_FALSE(box.showsIcon);
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
     PressOk(box);
 }
 

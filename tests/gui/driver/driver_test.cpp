@@ -125,6 +125,8 @@ TEST(GuiDriver, ReadsAndAnswersAMessageBox) {
     EXPECT_EQ(box.caption, "Fixture");
     EXPECT_EQ(box.text, "Hello from the fixture");
     EXPECT_EQ(box.owner, run.Dialog());
+    EXPECT_FALSE(box.showsIcon);
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
     EXPECT_FALSE(IsEnabled(run.Dialog()));
     PressOk(box);
     WaitFor([&] { return IsEnabled(run.Dialog()); }, "the dialog to be enabled again");
@@ -135,6 +137,8 @@ TEST(GuiDriver, ChoosesASystemMenuEntryByItsMnemonic) {
     ChooseSystemMenuItem(run.Dialog(), 't');
     const auto box = WaitForMessageBox(run.Process().Id(), run.Dialog());
     EXPECT_EQ(box.text, "Told");
+    EXPECT_TRUE(box.showsIcon);
+    EXPECT_EQ(box.buttons, (std::vector<int>{IDOK, IDCANCEL}));
     PressOk(box);
 }
 

@@ -8,8 +8,19 @@ namespace gui_driver {
 
 namespace {
 
-// A message box is a system dialog whose text is the static with id 0xFFFF.
+// A message box is a system dialog whose text is the static with id 0xFFFF; its icon is the
+// static 0x440, which holds no icon in a box without one. The icon's handle belongs to the
+// other process, but whether there is one shows here too.
 constexpr int kMessageTextId = 0xFFFF;
+constexpr int kIconId = 0x440;
+
+std::vector<int> ShownButtons(HWND box) {
+    std::vector<int> ids;
+    for (HWND child : ChildrenOf(box)) {
+        if (IsShown(child) && ClassOf(child) == "Button") ids.push_back(IdOf(child));
+    }
+    return ids;
+}
 
 }  // namespace
 
@@ -25,7 +36,13 @@ MessageBoxView WaitForMessageBox(DWORD processId, HWND owner, Milliseconds timeo
             return nullptr;
         },
         what, timeout);
-    return {box, OwnerOf(box), TextOf(box), TextOf(GetDlgItem(box, kMessageTextId))};
+    const HWND icon = GetDlgItem(box, kIconId);
+    return {box,
+            OwnerOf(box),
+            TextOf(box),
+            TextOf(GetDlgItem(box, kMessageTextId)),
+            icon != nullptr && IsShown(icon) && AskWindow(icon, STM_GETICON) != 0,
+            ShownButtons(box)};
 }
 
 void PressOk(const MessageBoxView& box, Milliseconds timeout) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "driver/wait.h"
 
@@ -14,6 +15,8 @@ struct MessageBoxView {
     HWND owner = nullptr;
     std::string caption;
     std::string text;
+    bool showsIcon = false;    // the box shows an icon (information, warning, error...)
+    std::vector<int> buttons;  // the ids of the buttons it shows, in z-order
 };
 
 // Waits for a message box of the process, owned by `owner` (any owner when null).
