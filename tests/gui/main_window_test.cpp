@@ -54,6 +54,9 @@ TEST(MainWindow, StartedWithAPhotoIsReadyToSaveWithTheTitleSelected) {
     EXPECT_TRUE(IsEnabled(run.Control(IDC_SAVE_ON_PC)));
     EXPECT_EQ(run.FocusedId(), IDC_TITLE);
     EXPECT_EQ(SelectionOf(run.Control(IDC_TITLE)), (Selection{0, 7}));  // all of "picture"
+    TypeText(run.Control(IDC_TITLE), "Holiday");
+    WaitUntilEquals([&] { return TextOf(run.Control(IDC_TITLE)); }, std::string("Holiday"),
+                    "the typed title to replace \"picture\"");
 
     // The photo's folder becomes the remembered source folder.
     Click(run.Control(IDC_EXIT));
