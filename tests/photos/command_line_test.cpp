@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,10 @@ const TokenCase kTokenCases[] = {
     {"BlanksInsideQuotesAreKept", "\"  \"", {"  "}},
     {"LongPathKeptWhole", kLongPath + " x.jpg", {kLongPath, "x.jpg"}},
 };
+
+void PrintTo(const TokenCase& tokenCase, std::ostream* out) {
+    *out << tokenCase.name;
+}
 
 class CommandLineTokens : public ::testing::TestWithParam<TokenCase> {};
 
