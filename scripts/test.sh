@@ -8,6 +8,9 @@ source "$(dirname "$0")/common.sh"
 install_packages
 trap stop_started EXIT
 
+echo "== Source format (.clang-format)"
+git -C "$ROOT" ls-files '*.cpp' '*.h' | (cd "$ROOT" && xargs clang-format --dry-run --Werror)
+
 echo "== Native build and tests"
 build_native
 ctest --test-dir "$BUILD_DIR/native" --output-on-failure -j2
