@@ -6,54 +6,54 @@ namespace gui_driver {
 
 namespace {
 
-bool Matches(HWND window, const WindowSpec& spec) {
-    if (spec.visibleOnly && !IsWindowVisible(window)) return false;
+bool Matches(HWND window, const WindowSpec& wanted) {
+    if (wanted.visibleOnly && !IsWindowVisible(window)) return false;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId != spec.processId) return false;
-    if (ClassOf(window) != spec.className) return false;
-    if (spec.owner != nullptr && OwnerOf(window) != spec.owner) return false;
+    if (processId != wanted.processId) return false;
+    if (ClassOf(window) != wanted.className) return false;
+    if (wanted.owner != nullptr && OwnerOf(window) != wanted.owner) return false;
     // A window may close while it is looked at; then it does not match.
-    return !spec.caption || TryTextOf(window) == spec.caption;
+    return !wanted.caption || TryTextOf(window) == wanted.caption;
 }
 
 struct Search {
-    const WindowSpec* spec;
+    const WindowSpec* wanted;
     std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectMatching(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<Search*>(context);
-    if (Matches(window, *search->spec)) search->found.push_back(window);
+    if (Matches(window, *search->wanted)) search->found.push_back(window);
     return TRUE;
 }
 
-std::string DescriptionOf(const WindowSpec& spec) {
-    if (!spec.description.empty()) return spec.description;
-    std::string text = "a window of class " + spec.className;
-    if (spec.caption) text += " with the caption \"" + *spec.caption + "\"";
+std::string DescriptionOf(const WindowSpec& wanted) {
+    if (!wanted.description.empty()) return wanted.description;
+    std::string text = "a window of class " + wanted.className;
+    if (wanted.caption) text += " with the caption \"" + *wanted.caption + "\"";
     return text;
 }
 
 }  // namespace
 
-std::vector<HWND> FindWindowsLike(const WindowSpec& spec) {
-    Search search{&spec, {}};
+std::vector<HWND> FindWindowsLike(const WindowSpec& wanted) {
+    Search search{&wanted, {}};
     EnumWindows(CollectMatching, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-HWND FindWindowLike(const WindowSpec& spec) {
-    const auto found = FindWindowsLike(spec);
+HWND FindWindowLike(const WindowSpec& wanted) {
+    const auto found = FindWindowsLike(wanted);
     return found.empty() ? nullptr : found.front();
 }
 
-HWND WaitForWindow(const WindowSpec& spec, Milliseconds timeout) {
-    return WaitFor([&] { return FindWindowLike(spec); }, DescriptionOf(spec), timeout);
+HWND WaitForWindow(const WindowSpec& wanted, Milliseconds timeout) {
+    return WaitFor([&] { return FindWindowLike(wanted); }, DescriptionOf(wanted), timeout);
 }
 
-void WaitForNoWindow(const WindowSpec& spec, Milliseconds timeout) {
-    WaitFor([&] { return FindWindowLike(spec) == nullptr; }, DescriptionOf(spec) + " to close",
+void WaitForNoWindow(const WindowSpec& wanted, Milliseconds timeout) {
+    WaitFor([&] { return FindWindowLike(wanted) == nullptr; }, DescriptionOf(wanted) + " to close",
             timeout);
 }
 
