@@ -26,13 +26,13 @@ struct WindowSpec {
 };
 
 // The first top-level window that matches, or null.
-HWND FindWindowLike(const WindowSpec& spec);
+HWND FindWindowLike(const WindowSpec& wanted);
 // Every top-level window that matches, in z-order.
-std::vector<HWND> FindWindowsLike(const WindowSpec& spec);
+std::vector<HWND> FindWindowsLike(const WindowSpec& wanted);
 
-HWND WaitForWindow(const WindowSpec& spec, Milliseconds timeout = kDefaultTimeout);
+HWND WaitForWindow(const WindowSpec& wanted, Milliseconds timeout = kDefaultTimeout);
 // Waits until no window matches, for example after a dialog was answered.
-void WaitForNoWindow(const WindowSpec& spec, Milliseconds timeout = kDefaultTimeout);
+void WaitForNoWindow(const WindowSpec& wanted, Milliseconds timeout = kDefaultTimeout);
 
 // A direct child of `parent` with the control id `id`.
 HWND WaitForControl(HWND parent, int id, Milliseconds timeout = kDefaultTimeout);
