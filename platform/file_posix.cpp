@@ -5,21 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/native_file.h"
+#include "platform/posix_path.h"
 
 namespace platform::native {
 
 namespace {
-
-std::string ToPosix(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
 
 int AsFd(std::intptr_t handle) {
     return static_cast<int>(handle);
@@ -41,7 +36,7 @@ unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle
             break;
     }
     if (path.empty()) return ENOENT;
-    const int fd = ::open(ToPosix(path).c_str(), flags | O_CLOEXEC, 0666);
+    const int fd = ::open(posix::ToPosixPath(path).c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0) return static_cast<unsigned long>(errno);
     // Windows refuses to open a folder as a file; so does Brenvale everywhere.
     struct stat info {};
@@ -54,15 +49,14 @@ unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle
 }
 
 unsigned long FullPath(const std::string& path, std::string& fullPath) {
-    std::string result = ToPosix(path);
+    std::string result = posix::ToPosixPath(path);
     if (result.empty() || result[0] != '/') {
         char* cwd = ::getcwd(nullptr, 0);
         if (!cwd) return static_cast<unsigned long>(errno);
         result = std::string(cwd) + "/" + result;
         ::free(cwd);
     }
-    std::replace(result.begin(), result.end(), '/', '\\');
-    fullPath = std::move(result);
+    fullPath = posix::FromPosixPath(std::move(result));
     return 0;
 }
 
@@ -99,19 +93,20 @@ unsigned long Close(std::intptr_t handle) {
 }
 
 unsigned long Remove(const std::string& path) {
-    return ::unlink(ToPosix(path).c_str()) != 0 ? static_cast<unsigned long>(errno) : 0;
+    return ::unlink(posix::ToPosixPath(path).c_str()) != 0 ? static_cast<unsigned long>(errno) : 0;
 }
 
 bool Exists(const std::string& path) {
     struct stat info {};
-    return !path.empty() && ::stat(ToPosix(path).c_str(), &info) == 0;
+    return !path.empty() && ::stat(posix::ToPosixPath(path).c_str(), &info) == 0;
 }
 
 unsigned long Replace(const std::string& from, const std::string& to) {
     // As on Windows, a read-only file is never replaced.
     struct stat info {};
-    if (::stat(ToPosix(to).c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) return EACCES;
-    return std::rename(ToPosix(from).c_str(), ToPosix(to).c_str()) != 0
+    if (::stat(posix::ToPosixPath(to).c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0)
+        return EACCES;
+    return std::rename(posix::ToPosixPath(from).c_str(), posix::ToPosixPath(to).c_str()) != 0
                ? static_cast<unsigned long>(errno)
                : 0;
 }

@@ -1,13 +1,13 @@
 // The executable's path, file times and error texts from POSIX, for the native build.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 
+#include "platform/native_file.h"
+#include "platform/posix_path.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -17,8 +17,7 @@ std::string ExecutablePath() {
     const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
     std::string path(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
     if (path.size() > 254) path.resize(254);
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
+    return posix::FromPosixPath(std::move(path));
 }
 
 std::string SystemErrorText(unsigned long code) {
@@ -27,13 +26,10 @@ std::string SystemErrorText(unsigned long code) {
 
 LastWriteDate ReadLastWriteDate(const std::string& path) {
     LastWriteDate result;
-    std::string posixPath = path;
-    std::replace(posixPath.begin(), posixPath.end(), '\\', '/');
-    const int fd = path.empty() ? -1 : ::open(posixPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        result.error = static_cast<unsigned long>(path.empty() ? ENOENT : errno);
-        return result;
-    }
+    std::intptr_t handle = -1;
+    result.error = native::Open(path, OpenMode::Read, handle);
+    if (result.error != 0) return result;
+    const int fd = static_cast<int>(handle);
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         result.step = FileTimeStep::GetFileTime;
@@ -60,7 +56,7 @@ LastWriteDate ReadLastWriteDate(const std::string& path) {
             }
         }
     }
-    ::close(fd);
+    native::Close(handle);
     return result;
 }
 
