@@ -13,7 +13,7 @@ namespace {
 
 using namespace gui_driver;
 
-WindowSpec InfoDialogOf(BrenvaleRun& run) {
+WantedWindow InfoDialogOf(BrenvaleRun& run) {
     const std::string caption = "Info Brenvale";
     return {run.Process().Id(), kDialogClass, caption, run.MainWindow(),
             "the information dialog \"" + caption + "\" owned by the main window"};

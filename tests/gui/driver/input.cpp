@@ -58,8 +58,8 @@ void ChooseSystemMenuItem(HWND window, char mnemonic, Milliseconds timeout) {
     Post(window, WM_SYSCOMMAND, SC_KEYMENU, ' ');
     // The open menu is a popup of the system's menu class in the program's process; only
     // once it is there does the menu's own loop read the key.
-    const WindowSpec menu{processId, "#32768", std::nullopt, nullptr,
-                          "the system menu of " + Describe(window)};
+    const WantedWindow menu{processId, "#32768", std::nullopt, nullptr,
+                            "the system menu of " + Describe(window)};
     WaitForWindow(menu, timeout);
     Post(window, WM_CHAR, static_cast<unsigned char>(mnemonic), 1);
     WaitForNoWindow(menu, timeout);

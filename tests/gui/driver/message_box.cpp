@@ -25,7 +25,7 @@ std::vector<int> ShownButtons(HWND box) {
 }  // namespace
 
 MessageBoxView WaitForMessageBox(DWORD processId, HWND owner, Milliseconds timeout) {
-    const WindowSpec dialogs{processId, kDialogClass, std::nullopt, owner, ""};
+    const WantedWindow dialogs{processId, kDialogClass, std::nullopt, owner, ""};
     const std::string what =
         "a message box" + (owner ? " owned by " + Describe(owner) : std::string());
     const HWND box = WaitFor(

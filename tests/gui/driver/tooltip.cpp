@@ -24,8 +24,8 @@ POINT PointAwayFrom(HWND dialog) {
 std::string ReadTooltip(HWND dialog, HWND control, Milliseconds timeout) {
     DWORD processId = 0;
     GetWindowThreadProcessId(dialog, &processId);
-    const WindowSpec anyTip{processId, TOOLTIPS_CLASSA, std::nullopt, dialog,
-                            "no tooltip of " + Describe(dialog) + " to show"};
+    const WantedWindow anyTip{processId, TOOLTIPS_CLASSA, std::nullopt, dialog,
+                              "no tooltip of " + Describe(dialog) + " to show"};
     // Tips without the always-tip style show only while their window is the active one.
     WaitFor([&] { return GetForegroundWindow() == dialog; },
             Describe(dialog) + " to be the active window", timeout);

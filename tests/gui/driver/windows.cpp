@@ -6,7 +6,7 @@ namespace gui_driver {
 
 namespace {
 
-bool Matches(HWND window, const WindowSpec& wanted) {
+bool Matches(HWND window, const WantedWindow& wanted) {
     if (wanted.visibleOnly && !IsWindowVisible(window)) return false;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
@@ -18,7 +18,7 @@ bool Matches(HWND window, const WindowSpec& wanted) {
 }
 
 struct Search {
-    const WindowSpec* wanted;
+    const WantedWindow* wanted;
     std::vector<HWND> found;
 };
 
@@ -28,7 +28,7 @@ BOOL CALLBACK CollectMatching(HWND window, LPARAM context) {
     return TRUE;
 }
 
-std::string DescriptionOf(const WindowSpec& wanted) {
+std::string DescriptionOf(const WantedWindow& wanted) {
     if (!wanted.description.empty()) return wanted.description;
     std::string text = "a window of class " + wanted.className;
     if (wanted.caption) text += " with the caption \"" + *wanted.caption + "\"";
@@ -37,22 +37,22 @@ std::string DescriptionOf(const WindowSpec& wanted) {
 
 }  // namespace
 
-std::vector<HWND> FindWindowsLike(const WindowSpec& wanted) {
+std::vector<HWND> FindWindowsLike(const WantedWindow& wanted) {
     Search search{&wanted, {}};
     EnumWindows(CollectMatching, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-HWND FindWindowLike(const WindowSpec& wanted) {
+HWND FindWindowLike(const WantedWindow& wanted) {
     const auto found = FindWindowsLike(wanted);
     return found.empty() ? nullptr : found.front();
 }
 
-HWND WaitForWindow(const WindowSpec& wanted, Milliseconds timeout) {
+HWND WaitForWindow(const WantedWindow& wanted, Milliseconds timeout) {
     return WaitFor([&] { return FindWindowLike(wanted); }, DescriptionOf(wanted), timeout);
 }
 
-void WaitForNoWindow(const WindowSpec& wanted, Milliseconds timeout) {
+void WaitForNoWindow(const WantedWindow& wanted, Milliseconds timeout) {
     WaitFor([&] { return FindWindowLike(wanted) == nullptr; }, DescriptionOf(wanted) + " to close",
             timeout);
 }

@@ -16,7 +16,7 @@ namespace gui_driver {
 inline constexpr char kDialogClass[] = "#32770";
 
 // What a sought top-level window looks like.
-struct WindowSpec {
+struct WantedWindow {
     DWORD processId = 0;
     std::string className = kDialogClass;
     std::optional<std::string> caption;  // exact; any caption when empty
@@ -26,13 +26,13 @@ struct WindowSpec {
 };
 
 // The first top-level window that matches, or null.
-HWND FindWindowLike(const WindowSpec& wanted);
+HWND FindWindowLike(const WantedWindow& wanted);
 // Every top-level window that matches, in z-order.
-std::vector<HWND> FindWindowsLike(const WindowSpec& wanted);
+std::vector<HWND> FindWindowsLike(const WantedWindow& wanted);
 
-HWND WaitForWindow(const WindowSpec& wanted, Milliseconds timeout = kDefaultTimeout);
+HWND WaitForWindow(const WantedWindow& wanted, Milliseconds timeout = kDefaultTimeout);
 // Waits until no window matches, for example after a dialog was answered.
-void WaitForNoWindow(const WindowSpec& wanted, Milliseconds timeout = kDefaultTimeout);
+void WaitForNoWindow(const WantedWindow& wanted, Milliseconds timeout = kDefaultTimeout);
 
 // A direct child of `parent` with the control id `id`.
 HWND WaitForControl(HWND parent, int id, Milliseconds timeout = kDefaultTimeout);
