@@ -4,6 +4,7 @@
 
 #include "platform/file.h"
 #include "platform/system.h"
+#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -24,12 +25,19 @@ std::string IniPathBeside(std::string executablePath) {
     return executablePath + "\\" + kFileName;
 }
 
+// A folder as the file holds it, in the code page the program works in. Files written
+// before Brenvale worked in UTF-8 hold their folders in the system's legacy code page: a
+// line that is not UTF-8 is taken to be such a one.
+std::string FolderOfLine(const std::string& line) {
+    return platform::IsUtf8(line) ? line : platform::FromLegacyAnsi(line);
+}
+
 // The line after the first line equal to key; empty when there is none.
 std::string ValueAfterKey(platform::TextFile& file, const char* key) {
     file.SeekToBegin();
     std::string line;
     while (file.ReadLine(line)) {
-        if (line == key) return file.ReadLine(line) ? line : std::string();
+        if (line == key) return file.ReadLine(line) ? FolderOfLine(line) : std::string();
     }
     return std::string();
 }
