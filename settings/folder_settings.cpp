@@ -2,6 +2,7 @@
 // "[dest]", the destination folder. A value is the line after its key line.
 #include "settings/folder_settings.h"
 
+#include "platform/code_page.h"
 #include "platform/file.h"
 #include "platform/system.h"
 #include "platform/text_encoding.h"
@@ -16,11 +17,9 @@ const char kFileName[] = "brenvale.ini";
 // The folder of the executable (the text before its last backslash, the first
 // character never counting as one), a backslash, and the settings file's name.
 std::string IniPathBeside(std::string executablePath) {
-    for (std::size_t i = executablePath.size(); i > 1; --i) {
-        if (executablePath[i - 1] == '\\') {
-            executablePath.resize(i - 1);
-            break;
-        }
+    const std::size_t lastBackslash = platform::FindLastBackslash(executablePath);
+    if (lastBackslash != std::string::npos && lastBackslash > 0) {
+        executablePath.resize(lastBackslash);
     }
     return executablePath + "\\" + kFileName;
 }

@@ -30,6 +30,9 @@ TEST_F(FolderSettingsTest, FileSitsBesideTheExecutable) {
     // Only the last backslash counts, and the first character is never taken for one.
     EXPECT_EQ("C:\\a\\b\\brenvale.ini", CFolderSettings("C:\\a\\b\\x.exe").GetIniPath());
     EXPECT_EQ("\\x.exe\\brenvale.ini", CFolderSettings("\\x.exe").GetIniPath());
+    // A folder name that runs past 255 characters is not cut.
+    const std::string deep = "C:\\photos\\" + std::string(250, 'd');
+    EXPECT_EQ(deep + "\\brenvale.ini", CFolderSettings(deep + "\\brenvale.exe").GetIniPath());
 }
 
 TEST_F(FolderSettingsTest, NoFileGivesEmptyFoldersAndTheFirstSaveWritesFourLines) {
