@@ -43,6 +43,8 @@ const Case kCases[] = {
     {"TraditionalChinese", 950, "D:\\\xA5\x5C\\x.jpg", 5},
     {"WesternPageTakesEveryBackslashByte", 1252, "C:\\\x95\x5C", 4},
     {"DriveRoot", 1252, "E:\\", 2},
+    // In UTF-8 no letter holds a backslash byte, whatever byte stands before it.
+    {"Utf8TakesEveryBackslashByte", 65001, "C:\\\xE8\xA1\xA8\\\x95\x5C", 8},
     {"NoBackslash", 1252, "brenvale.exe", npos},
     {"Empty", 932, "", npos},
 };
