@@ -50,6 +50,8 @@ private:
     HCURSOR OnQueryDragIcon();
     void OnInfo();
     void OnLongDate();
+    // Copies the selected photos into a folder the user chooses (the save run).
+    void OnSaveOnPC();
 
     // Fills the photo list from m_cmdLine and takes the source folder from the first photo.
     void ParseCommandLine();
