@@ -39,6 +39,23 @@ void WriteSettings(const std::string& folder, const std::string& dest) {
     if (!done) throw DriverError("cannot write the settings file");
 }
 
+// Lists the folder and each one above it from Wine: the chooser cannot select a folder
+// below one that changed since Wine last listed it.
+void ListFolderAndAncestors(std::string folder) {
+    for (;;) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            while (FindNextFileA(search, &found)) {
+            }
+            FindClose(search);
+        }
+        const size_t slash = folder.find_last_of('\\');
+        if (slash == std::string::npos) return;
+        folder.erase(slash);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,9 +73,21 @@ int main(int argc, char** argv) {
         Program program(exe, commandLine, scratch);
         const HWND main =
             WaitForWindow({program.Id(), kDialogClass, "Brenvale", nullptr, "Brenvale"});
+        ListFolderAndAncestors(dest);
         Click(WaitForControl(main, kSaveOnPC));
         const HWND chooser = WaitForFolderChooser(program.Id(), main);
         const HWND ok = WaitForControl(chooser, IDOK);
+        {
+            const FolderTree tree(chooser, program.Id());
+            const std::string selected = tree.TextOf(tree.Selected());
+            if (dest.size() < selected.size() ||
+                dest.compare(dest.size() - selected.size(), selected.size(), selected) != 0) {
+                std::fprintf(stderr, "the chooser selected \"%s\", not the destination\n",
+                             selected.c_str());
+                Click(WaitForControl(chooser, IDCANCEL));
+                return 1;
+            }
+        }
 
         const auto start = std::chrono::steady_clock::now();
         Click(ok);

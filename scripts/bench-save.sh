@@ -28,7 +28,7 @@ start_xvfb
 start_wineserver
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
-mkdir "$WORK/photos" "$WORK/scratch"
+mkdir "$WORK/photos"
 echo "== Making $COUNT photos of $SIZE_KB KB, each with a date-time text, in $WORK"
 for i in $(seq -f '%04g' 1 "$COUNT"); do
     {
@@ -60,18 +60,22 @@ time_loop() {
     "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" --buffer 4096 "$(win "$WORK/dest")" \
         "${WIN_PHOTOS[@]}" | tr -d '\r'
 }
+time_numbered() {
+    fresh_dest
+    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" |
+        tr -d '\r'
+}
 time_save() {
     fresh_dest
-    # The chooser selects the remembered folder only when its parent was listed since it
-    # changed.
-    ls "$WORK" >/dev/null
+    rm -rf "$WORK/scratch"
+    mkdir "$WORK/scratch"
     "$WINE" "$BUILD_DIR/win/bench/save_benchmark.exe" "$(win "$BUILD_DIR/win/app/brenvale.exe")" \
         "$(win "$WORK/scratch")" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" | tr -d '\r'
 }
 best() {
     local what=$1 best="" t
     for _ in $(seq 1 "$ROUNDS"); do
-        t=$("$what")
+        t=$("$what") || { echo "$what failed" >&2; exit 1; }
         if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then
             best=$t
         fi
@@ -81,6 +85,7 @@ best() {
 
 cp_time=$(best time_cp)
 loop_time=$(best time_loop)
+numbered_time=$(best time_numbered)
 save_time=$(best time_save)
 [ "$(ls "$WORK/dest" | wc -l)" -eq "$COUNT" ] || { echo "copies missing" >&2; exit 1; }
 cmp -s "${PHOTOS[0]}" "$WORK/dest/230714_picture_001.jpg" ||
@@ -90,6 +95,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "== $COUNT photos of $SIZE_KB KB, best of $ROUNDS"
 printf '%-52s %8.3f s\n' "cp" "$cp_time"
 printf '%-52s %8.3f s\n' "bare 4096-byte copy loop under Wine" "$loop_time"
+printf '%-52s %8.3f s\n' "CopyWithNumber alone (with the free-name probe)" "$numbered_time"
 printf '%-52s %8.3f s\n' "Save On PC in brenvale.exe (OK to success box)" "$save_time"
 echo "Save On PC / cp:        $(ratio "$save_time" "$cp_time")"
 echo "Save On PC / bare loop: $(ratio "$save_time" "$loop_time")"
