@@ -86,10 +86,7 @@ bool IsAsciiLetterOrDigit(char c) {
 }
 
 std::string TypedText(const char* dateEditText) {
-    if (!dateEditText) return std::string();
-    std::size_t length = 0;
-    while (length < kTypedDateRoom && dateEditText[length] != '\0') ++length;
-    return std::string(dateEditText, length);
+    return dateEditText ? std::string(dateEditText) : std::string();
 }
 
 const char* FailedStepText(platform::FileTimeStep step) {

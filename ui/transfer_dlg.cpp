@@ -152,6 +152,9 @@ bool CTransferDlg::OnCommand(int id, int notifyCode) {
             case IDC_LONG_DATE:
                 OnLongDate();
                 return true;
+            case IDC_SAVE_ON_PC:
+                OnSaveOnPC();
+                return true;
         }
     }
     return CDialog::OnCommand(id, notifyCode);  // Exit and Enter, Escape

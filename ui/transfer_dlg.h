@@ -53,6 +53,8 @@ private:
     // Lets the user pick photos in the open-file dialog, starting in the source folder;
     // a confirmed choice fills the photo list and makes the window ready to save.
     void OnOpenCamera();
+    // Copies the selected photos into a folder the user chooses (the save run).
+    void OnSaveOnPC();
 
     // Fills the photo list from m_cmdLine and takes the source folder from the first photo.
     void ParseCommandLine();
