@@ -128,6 +128,46 @@ TEST_F(SaveOnPC, CancelInTheChooserCopiesNothingAndKeepsTheFolder) {
     EXPECT_EQ(Settings(), SettingsWithDest(dest_ + "\\"));
 }
 
+// With no remembered destination the chooser starts in the program's current folder, and
+// the folder it gives back has no final backslash of its own.
+TEST_F(SaveOnPC, WithNoRememberedFolderTheChooserStartsInTheCurrentFolder) {
+    run_.WriteSettings("[source]\r\n\r\n[dest]\r\n\r\n");
+    const std::string photos = run_.PhotoFolder();
+    const std::string current = photos.substr(0, photos.rfind('\\')) + "\\work";
+    ListFolderAndAncestors(current);
+    Start({Photo("IMG_0001.JPG", "2023:07:14 10:15:00")});
+    Click(run_.Control(IDC_SAVE_ON_PC));
+    const HWND chooser = WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
+    {
+        FolderTree tree(chooser, run_.Process().Id());
+        EXPECT_EQ(tree.TextOf(tree.Selected()), "work");
+    }
+    const MessageBoxView box = ChooseSelected(chooser);
+    EXPECT_EQ(box.text, "Fotos successfully saved");
+    PressOk(box);
+    EXPECT_EQ(FileNamesIn(current), Names{"230714_picture_001.jpg"});
+    EXPECT_EQ(Settings(), SettingsWithDest(current + "\\"));
+}
+
+// A drive's root comes back from the chooser with its backslash, and the run adds its own:
+// the copy's path and the remembered folder hold two in a row, which Windows accepts.
+TEST_F(SaveOnPC, ADriveRootIsSavedIntoAndRememberedWithASecondBackslash) {
+    run_.WriteSettings("[source]\r\n\r\n[dest]\r\nC:\\\r\n");
+    const std::string photo = Photo("IMG_0001.JPG", "2023:07:14 10:15:00");
+    Start({photo});
+    const std::string title = "root" + std::to_string(GetCurrentProcessId());
+    SetTitle(title);
+    Click(run_.Control(IDC_SAVE_ON_PC));
+    const HWND chooser = WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
+    const MessageBoxView box = ChooseSelected(chooser);
+    EXPECT_EQ(box.text, "Fotos successfully saved");
+    PressOk(box);
+    const std::string copy = "C:\\230714_" + title + "_001.jpg";
+    EXPECT_EQ(ReadBytes(copy), ReadBytes(photo));
+    DeleteFileA(copy.c_str());
+    EXPECT_EQ(Settings(), SettingsWithDest("C:\\\\"));
+}
+
 TEST_F(SaveOnPC, APhotoGoneAfterItsSelectionStopsTheRunAndASecondPressSkipsTheTakenNames) {
     std::vector<std::string> photos;
     for (const char* name : {"IMG_1.JPG", "IMG_2.JPG", "IMG_3.JPG", "IMG_4.JPG"}) {
