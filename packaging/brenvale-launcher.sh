@@ -88,8 +88,9 @@ fi
 
 export WINEPREFIX=$BRENVALE_PREFIX
 export WINEDEBUG=${WINEDEBUG:--all}
-# No prompts to install Wine's .NET and HTML engines: Brenvale needs neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No prompts to install Wine's .NET and HTML engines: Brenvale needs neither. No menu
+# builder: it would put Wine's menu entries and file types into the user's desktop.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Brenvale's own prefix, made on first use: Wine's default, with no virtual desktop, so
 # the window sits on the desktop like any other, and Wine's own fonts, so that the window

@@ -48,8 +48,13 @@ manifest_lines() {  # kind
     return 0
 }
 
+# A file the install wrote and nobody changed since.
 installed_by_us() {  # path
-    manifest_lines file | cut -d' ' -f2- | grep -qxF -- "$1"
+    local sum path
+    while read -r sum path; do
+        [ "$path" = "$1" ] && [ "$(checksum "$1")" = "$sum" ] && return 0
+    done < <(manifest_lines file)
+    return 1
 }
 
 uninstall() {
@@ -57,10 +62,10 @@ uninstall() {
         echo "Brenvale is not installed for this user (no $MANIFEST)" >&2
         exit 1
     fi
-    local sum path
-    while read -r sum path; do
+    local path
+    while read -r _ path; do
         [ -e "$path" ] || continue
-        if [ "$(checksum "$path")" = "$sum" ]; then
+        if installed_by_us "$path"; then
             rm -f -- "$path"
         else
             echo "Kept $path: it was changed after the install"
@@ -103,7 +108,7 @@ install() {
     local target
     for target in "${TARGETS[@]}"; do
         if [ -e "$target" ] && ! installed_by_us "$target"; then
-            echo "$target is there already and not from Brenvale's install: nothing changed." >&2
+            echo "$target is not as Brenvale's install left it: nothing changed." >&2
             echo "Move it away, then install again." >&2
             exit 1
         fi
