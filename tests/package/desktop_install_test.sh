@@ -66,6 +66,12 @@ launch_and_check() {  # launcher command...
     done
     WINEPREFIX=$PREFIX "$WINE" "$WINDOW_CHECK" ready-to-save >/dev/null
     local status=$?
+    if [ $status -ne 0 ]; then
+        # A Brenvale left showing a message box would meet the next check: end every
+        # program of the launcher's prefix, which this test started.
+        WINEPREFIX=$PREFIX "$WINESERVER" -k 2>/dev/null
+        WINEPREFIX=$PREFIX "$WINESERVER" -w
+    fi
     wait_or_end "$LAUNCHED"
     LAUNCHED=""
     return $status
