@@ -132,6 +132,14 @@ as_user env NOTIFIED="$WORK/notified" PATH="$WORK/bin:$PATH" "$LAUNCHER" "${over
 check "one character over Windows' limit is refused" test $? -ne 0
 check "the launcher says so on stderr" grep -q "$((LIMIT + 1)) characters" "$WORK/stderr"
 check "and as a desktop notification" grep -q "$((LIMIT + 1)) characters" "$WORK/notified"
+# Names no Windows program can be given whole: refused the same way, before the others.
+for name in 'say "cheese".JPG' 'back\slash.JPG'; do
+    cp "$PLAIN" "$PHOTOS/plain/$name"
+    as_user env NOTIFIED="$WORK/notified" PATH="$WORK/bin:$PATH" "$LAUNCHER" "$PLAIN" \
+        "$PHOTOS/plain/$name" 2>"$WORK/stderr"
+    check "a photo named $name is refused" test $? -ne 0
+    check "  naming it" grep -qF "$PHOTOS/plain/$name" "$WORK/stderr"
+done
 check "and starts nothing: no Wine prefix was made" test ! -e "$PREFIX"
 
 check "exactly at Windows' limit, Brenvale opens ready to save" \
@@ -166,12 +174,17 @@ check "  and leaves it as it was" same_text "$(cat "$LAUNCHER")" "#!/bin/sh"
 mv -f "$WORK/launcher" "$LAUNCHER"
 echo "Hidden=true" >>"$DESKTOP"
 echo "mine" >"$TEST_HOME/.local/bin/my-tool"
+# Copies saved into a folder of the Wine prefix's drive C: are the user's photos.
+SAVED=$PREFIX/drive_c/Photos/140517_Holiday_001.jpg
+mkdir -p "$(dirname "$SAVED")"
+cp "$PLAIN" "$SAVED"
 check "--uninstall after changes by hand" install_desktop --uninstall
-check "keeps the changed desktop entry and the user's own file, removes the rest" same_text \
-    "$(cd "$TEST_HOME" && find . -type f | LC_ALL=C sort)" \
-    $'./.local/bin/my-tool\n./.local/share/applications/brenvale.desktop'
+check "keeps the changed entry, the user's own file and the photo saved in the prefix" \
+    same_text "$(cd "$TEST_HOME" && find . -type f | LC_ALL=C sort)" \
+    "$(printf './.local/%s\n' bin/my-tool share/applications/brenvale.desktop \
+        share/brenvale/wine/drive_c/Photos/140517_Holiday_001.jpg | head -c -1)"
 check "  the changed entry as it was changed" grep -qx "Hidden=true" "$DESKTOP"
-rm -f "$DESKTOP" "$TEST_HOME/.local/bin/my-tool"
+rm -rf "$DESKTOP" "$TEST_HOME/.local/bin/my-tool" "$APP_DIR"
 rmdir -p "$TEST_HOME/.local/share/applications" "$TEST_HOME/.local/bin" 2>/dev/null
 mkdir -p "$TEST_HOME"
 check "  and nothing else" same_text "$(snapshot)" "$BEFORE"
