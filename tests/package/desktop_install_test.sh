@@ -47,10 +47,10 @@ snapshot() {
 
 windows_path() { local p=${1//\//\\}; printf '%s' "Z:$p"; }
 # The settings file after Exit when the folder of `photo` became the source folder; the
-# program writes it in the ANSI code page.
+# program writes it in UTF-8, as it works.
 expect_source_folder_of() {  # photo
     file_is "$APP_DIR/brenvale.ini" '[source]\r\n%s\\\r\n[dest]\r\n\r\n' \
-        "$(windows_path "$(dirname "$1")" | iconv -f UTF-8 -t CP1252)"
+        "$(windows_path "$(dirname "$1")")"
 }
 
 # The launcher in the background, then the GUI check in the launcher's own prefix once
