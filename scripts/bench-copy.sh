@@ -6,6 +6,7 @@
 # 4096-byte buffer costs. A benchmark, not a test: it prints figures and judges nothing.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-200}
 SIZE_MB=${BENCH_SIZE_MB:-4}
@@ -38,23 +39,6 @@ WIN_PHOTOS=()
 for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("Z:${photo//\//\\}"); done
 WIN_DEST="Z:${WORK//\//\\}\\dest"
 
-now() { date +%s.%N; }
-
-# Seconds for one copy of all photos into an empty dest folder; the command prints its
-# own figure when it times itself (the benchmark, without process start-up).
-fresh_dest() {
-    rm -rf "$WORK/dest"
-    mkdir "$WORK/dest"
-    sync
-}
-time_cp() {
-    fresh_dest
-    local start end
-    start=$(now)
-    cp "${PHOTOS[@]}" "$WORK/dest/"
-    end=$(now)
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", b - a }'
-}
 time_wine() {
     fresh_dest
     "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" "$@" | tr -d '\r'
@@ -62,17 +46,6 @@ time_wine() {
 time_native() {
     fresh_dest
     "$BUILD_DIR/bench-native/bench/copy_benchmark" "$@"
-}
-best() {
-    local what=$1 best="" t
-    shift
-    for _ in $(seq 1 "$ROUNDS"); do
-        t=$("$what" "$@")
-        if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then
-            best=$t
-        fi
-    done
-    echo "$best"
 }
 check_copies() {
     [ "$(ls "$WORK/dest" | wc -l)" -eq "$COUNT" ] || { echo "copies missing" >&2; exit 1; }

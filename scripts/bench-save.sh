@@ -7,6 +7,7 @@
 # ratios. A benchmark, not a test: it prints figures and judges nothing.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-500}
 SIZE_KB=${BENCH_SIZE_KB:-1600}
@@ -41,20 +42,6 @@ WIN_PHOTOS=()
 for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("Z:${photo//\//\\}"); done
 win() { printf 'Z:%s' "${1//\//\\}"; }
 
-now() { date +%s.%N; }
-fresh_dest() {
-    rm -rf "$WORK/dest"
-    mkdir "$WORK/dest"
-    sync
-}
-time_cp() {
-    fresh_dest
-    local start end
-    start=$(now)
-    cp "${PHOTOS[@]}" "$WORK/dest/"
-    end=$(now)
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", b - a }'
-}
 time_loop() {
     fresh_dest
     "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" --buffer 4096 "$(win "$WORK/dest")" \
@@ -71,16 +58,6 @@ time_save() {
     mkdir "$WORK/scratch"
     "$WINE" "$BUILD_DIR/win/bench/save_benchmark.exe" "$(win "$BUILD_DIR/win/app/brenvale.exe")" \
         "$(win "$WORK/scratch")" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" | tr -d '\r'
-}
-best() {
-    local what=$1 best="" t
-    for _ in $(seq 1 "$ROUNDS"); do
-        t=$("$what") || { echo "$what failed" >&2; exit 1; }
-        if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then
-            best=$t
-        fi
-    done
-    echo "$best"
 }
 
 cp_time=$(best time_cp)
