@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Runs a fuzz target for longer than the test command does: scripts/fuzz.sh [target]
 # [seconds]. Without a target, every target in turn; seconds default to 600 each. The
-# corpus grows across runs in $BRENVALE_FUZZ_CORPORA/<target> (outside the repository,
-# /work/fuzz-corpora unless set), starting from the checked-in seeds; findings land in
-# its findings/ folder. Exits non-zero when any target found something.
+# corpus grows across runs in $BRENVALE_FUZZ_CORPORA/<target> (outside the repository:
+# fuzz-corpora beside the checkout unless set), starting from the checked-in seeds;
+# findings land in its findings/ folder. Exits non-zero when any target found something.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-CORPORA=${BRENVALE_FUZZ_CORPORA:-/work/fuzz-corpora}
+CORPORA=${BRENVALE_FUZZ_CORPORA:-$(dirname "$ROOT")/fuzz-corpora}
 targets=${1:-$FUZZ_TARGETS}
 seconds=${2:-600}
 for target in $targets; do
