@@ -4,9 +4,13 @@
 
 #include <string>
 
+#include "platform/code_page.h"
+
 namespace framework {
 
-// The last path component (after the last backslash) without the text from its last dot.
-std::string ProgramNameFromPath(const std::string& executablePath);
+// The last path component (after the last backslash character of the path in the code
+// page) without the text from its last dot.
+std::string ProgramNameFromPath(const std::string& executablePath,
+                                unsigned codePage = platform::AnsiCodePage());
 
 }  // namespace framework

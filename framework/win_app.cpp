@@ -4,22 +4,14 @@
 #include <commctrl.h>
 #include <mbctype.h>
 
-#include <vector>
-
 #include "framework/command_line_text.h"
 #include "framework/program_name.h"
 #include "framework/wnd.h"
+#include "platform/system.h"
 
 namespace {
 
 CWinApp* g_app = nullptr;
-
-std::string ModuleFileName() {
-    // Long enough for any path Windows hands out, including \\?\ ones.
-    std::vector<char> path(32768);
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    return std::string(path.data(), length < path.size() ? length : 0);
-}
 
 }  // namespace
 
@@ -41,7 +33,7 @@ HWND AfxGetMainHwnd() {
 
 const std::string& AfxGetAppName() {
     if (g_app != nullptr && !g_app->m_appName.empty()) return g_app->m_appName;
-    static const std::string name = framework::ProgramNameFromPath(ModuleFileName());
+    static const std::string name = framework::ProgramNameFromPath(platform::ExecutablePath());
     return name;
 }
 
@@ -54,7 +46,7 @@ int AfxWinMain(HINSTANCE instance, int showCommand) {
     app->m_hInstance = instance;
     app->m_nCmdShow = showCommand;
     app->m_lpCmdLine = framework::CommandLineText(GetCommandLineA());
-    app->m_appName = framework::ProgramNameFromPath(ModuleFileName());
+    app->m_appName = framework::ProgramNameFromPath(platform::ExecutablePath());
 
     // The progress bar and the tooltips are common controls.
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};

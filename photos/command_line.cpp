@@ -2,6 +2,7 @@
 #include "photos/command_line.h"
 
 #include "photos/photo_list.h"
+#include "platform/code_page.h"
 #include "platform/file.h"
 #include "settings/folder_settings.h"
 
@@ -43,7 +44,7 @@ std::string GetFolderOfPath(std::string path) {
     platform::File file(path, platform::OpenMode::Read);
     std::string fullPath = file.GetFilePath();
     file.Close();
-    const std::size_t lastBackslash = fullPath.rfind('\\');
+    const std::size_t lastBackslash = platform::FindLastBackslash(fullPath);
     if (lastBackslash == std::string::npos) return std::string();
     fullPath.resize(lastBackslash + 1);
     return fullPath;

@@ -6,8 +6,7 @@
 
 namespace platform {
 
-// Full path of the running executable, backslash-separated; at most 254 characters
-// are fetched, as Windows' GetModuleFileNameA with a 255-character buffer gives them.
+// Full path of the running executable, backslash-separated, whole however long it is.
 std::string ExecutablePath();
 
 // The system's description of an error code, without trailing line end; empty when

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 #include "platform/local_date_posix.h"
 #include "platform/native_file.h"
@@ -14,11 +15,15 @@
 namespace platform {
 
 std::string ExecutablePath() {
-    char buffer[4096];
-    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
-    std::string path(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
-    if (path.size() > 254) path.resize(254);
-    return posix::FromPosixPath(std::move(path));
+    std::vector<char> buffer(256);
+    for (;;) {
+        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length <= 0) return std::string();
+        if (static_cast<std::size_t>(length) < buffer.size()) {
+            return posix::FromPosixPath(std::string(buffer.data(), length));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 std::string SystemErrorText(unsigned long code) {

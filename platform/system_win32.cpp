@@ -1,14 +1,22 @@
 // The executable's path, file times and error texts from the Windows kernel.
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/system.h"
 
 namespace platform {
 
 std::string ExecutablePath() {
-    char buffer[256] = {};
-    const DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), buffer, 255);
-    return std::string(buffer, length < 255 ? length : 254);
+    // A path that fills the buffer may have been cut: try again with twice the room.
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), buffer.data(), size);
+        if (length == 0) return std::string();
+        if (length < size) return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 std::string SystemErrorText(unsigned long code) {

@@ -12,7 +12,7 @@ WINESERVER=/usr/lib/wine/wineserver64
 
 PACKAGES="g++ cmake ninja-build googletest clang-format g++-mingw-w64-x86-64-posix
 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth xdotool imagemagick
-clang libclang-rt-14-dev"
+python3 unzip desktop-file-utils libglib2.0-bin clang libclang-rt-14-dev"
 
 STARTED_XVFB=""
 STARTED_WINESERVER=""
@@ -52,6 +52,15 @@ build_windows() {
     cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
     cmake --build "$BUILD_DIR/win"
+}
+
+# brenvale.exe alone, without the tests and GoogleTest: what the Windows package and the
+# desktop install ship. A build folder of its own, so the test build keeps its settings.
+build_release() {
+    local dir=${1:-$BUILD_DIR/release}
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVALE_TESTS=OFF \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
+    cmake --build "$dir" --target brenvale
 }
 
 # A prefix with Wine's virtual desktop (windows get captions and activate without

@@ -2,8 +2,10 @@
 // "[dest]", the destination folder. A value is the line after its key line.
 #include "settings/folder_settings.h"
 
+#include "platform/code_page.h"
 #include "platform/file.h"
 #include "platform/system.h"
+#include "platform/text_encoding.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -18,13 +20,18 @@ constexpr std::size_t kLongestValue = 3 * 32767;
 // The folder of the executable (the text before its last backslash, the first
 // character never counting as one), a backslash, and the settings file's name.
 std::string IniPathBeside(std::string executablePath) {
-    for (std::size_t i = executablePath.size(); i > 1; --i) {
-        if (executablePath[i - 1] == '\\') {
-            executablePath.resize(i - 1);
-            break;
-        }
+    const std::size_t lastBackslash = platform::FindLastBackslash(executablePath);
+    if (lastBackslash != std::string::npos && lastBackslash > 0) {
+        executablePath.resize(lastBackslash);
     }
     return executablePath + "\\" + kFileName;
+}
+
+// A folder as the file holds it, in the code page the program works in. Files written
+// before Brenvale worked in UTF-8 hold their folders in the system's legacy code page: a
+// line that is not UTF-8 is taken to be such a one.
+std::string FolderOfLine(const std::string& line) {
+    return platform::IsUtf8(line) ? line : platform::FromLegacyAnsi(line);
 }
 
 // The line after the first line equal to key; empty when there is none or when that line
@@ -35,7 +42,8 @@ std::string ValueAfterKey(platform::TextFile& file, const char* key) {
     bool whole = true;
     while (file.ReadLine(line, kLongestValue, whole)) {
         if (whole && line == key) {
-            return file.ReadLine(line, kLongestValue, whole) && whole ? line : std::string();
+            return file.ReadLine(line, kLongestValue, whole) && whole ? FolderOfLine(line)
+                                                                      : std::string();
         }
     }
     return std::string();

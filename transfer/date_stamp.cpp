@@ -30,10 +30,11 @@ bool IsSeparator(std::size_t offset) {
     return false;
 }
 
-// A byte that may stand in a copy's name: no control byte, and nothing that Windows
-// takes as a separator, a drive, a wildcard or a redirection.
+// A byte that may stand in a copy's name: printable ASCII, and nothing that Windows takes
+// as a separator, a drive, a wildcard or a redirection. Camera dates are ASCII; a byte of
+// 128 or more would be half a letter, and an invalid name in UTF-8.
 bool FitsInName(unsigned char byte) {
-    return byte >= 32 && byte != 127 && std::strchr("\\/:*?\"<>|", byte) == nullptr;
+    return byte >= 32 && byte < 127 && std::strchr("\\/:*?\"<>|", byte) == nullptr;
 }
 
 // Cameras write "0000:00:00 00:00:00", or blanks in place of the digits, when they do not
@@ -85,10 +86,7 @@ bool IsAsciiLetterOrDigit(char c) {
 }
 
 std::string TypedText(const char* dateEditText) {
-    if (!dateEditText) return std::string();
-    std::size_t length = 0;
-    while (length < kTypedDateRoom && dateEditText[length] != '\0') ++length;
-    return std::string(dateEditText, length);
+    return dateEditText ? std::string(dateEditText) : std::string();
 }
 
 const char* FailedStepText(platform::FileTimeStep step) {

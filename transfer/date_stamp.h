@@ -12,8 +12,6 @@ namespace transfer {
 
 // Room a stamp buffer must have, terminator included: "yymmdd-hhmmss".
 constexpr std::size_t kStampRoom = 14;
-// Only this many characters of the date edit count.
-constexpr std::size_t kTypedDateRoom = 31;
 
 // Searches the photo's first 4096 bytes backwards for a date-time text
 // "YYYY:MM:DD HH:MM:SS" and writes "yymmdd", or "yymmdd-hhmmss" with longDate, into
@@ -36,12 +34,12 @@ bool StampFromLastWriteDate(platform::UserMessages& messages, const platform::La
 // when the system has no text for it.
 void ReportLastError(platform::UserMessages& messages, unsigned long errorCode);
 
-// Whether the run takes each photo's own date: the date edit (its first kTypedDateRoom
-// characters) still holds exactly the default date text.
+// Whether the run takes each photo's own date: the date edit still holds exactly the
+// default date text.
 bool UsesPhotoDates(const char* dateEditText, const char* defaultDateText);
 
-// The typed date reduced to the ASCII letters and digits of its first kTypedDateRoom
-// characters; possibly empty.
+// The typed date reduced to its ASCII letters and digits, all of them (a date cut short
+// could give two typed dates one name); possibly empty.
 std::string FilterTypedDate(const char* dateEditText);
 
 }  // namespace transfer

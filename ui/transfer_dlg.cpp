@@ -6,7 +6,9 @@
 
 #include <cstring>
 
+#include "framework/file_dialog.h"
 #include "photos/command_line.h"
+#include "photos/file_dialog_result.h"
 #include "transfer/date_stamp.h"
 #include "transfer/numbered_copy.h"
 #include "ui/about_dlg.h"
@@ -21,6 +23,9 @@ constexpr int kFileBufferSize = 10000;
 constexpr int kProgressSteps = 10;
 constexpr int kTipShowMilliseconds = 4000;
 constexpr int kTipMaxWidthPixels = 200;
+// Spare NULs after the open-file dialog's result buffer, in case the system writes one
+// byte too many when a selection does not fit.
+constexpr int kFileBufferSpare = 2;
 
 }  // namespace
 
@@ -138,11 +143,17 @@ bool CTransferDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 bool CTransferDlg::OnCommand(int id, int notifyCode) {
     if (notifyCode == BN_CLICKED) {
         switch (id) {
+            case IDC_OPEN_CAMERA:
+                OnOpenCamera();
+                return true;
             case IDC_INFO:
                 OnInfo();
                 return true;
             case IDC_LONG_DATE:
                 OnLongDate();
+                return true;
+            case IDC_SAVE_ON_PC:
+                OnSaveOnPC();
                 return true;
         }
     }
@@ -190,6 +201,45 @@ void CTransferDlg::OnLongDate() {
         m_longDateCheck.SetCheck(BST_CHECKED);
         m_longDate = true;
     }
+}
+
+void CTransferDlg::OnOpenCamera() {
+    m_fileBuffer.reset(new char[m_fileBufferSize + kFileBufferSpare]());
+    m_progress.SetPos(0);
+    const std::string initialFolder = m_sourceFolder;
+
+    CFileDialog dialog(true, "jpg", nullptr,
+                       OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
+                       "JPG-Files (*.jpg)|*.jpg||");
+    dialog.m_ofn.lpstrFile = m_fileBuffer.get();
+    dialog.m_ofn.nMaxFile = static_cast<DWORD>(m_fileBufferSize);
+    dialog.m_ofn.lpstrInitialDir = initialFolder.c_str();
+    if (dialog.DoModal() == IDCANCEL) return;
+    // Some systems confirm a selection too large for the buffer and hand back only what
+    // fitted: that choice did not fit, as after a cancel.
+    if (!photos::IsCompleteFileDialogResult(m_fileBuffer.get(), m_fileBufferSize)) return;
+
+    SetCursor(m_hWaitCursor);
+    ParseFileDialogResult();
+    SetCursor(m_hNormalCursor);
+    if (m_photoList.Count() == 0) {
+        framework::ShowMessage("No foto selected");
+        return;
+    }
+
+    m_sourceFolder = GetFolderOfPath(m_photoList.GetAt(0));
+    m_pSettings->SetSource(m_sourceFolder);
+    SetButtonState(ButtonState::ReadyToSave);
+    m_titleEdit.Focus();
+    m_titleEdit.SetSel(0, -1);
+    m_titleEdit.ScrollCaret();
+    RedrawNow();
+}
+
+void CTransferDlg::ParseFileDialogResult() {
+    photos::ParseFileDialogResult(m_fileBuffer.get(), m_fileBufferSize, m_photoList,
+                                  m_sourceFolder);
+    m_pSettings->SetSource(m_sourceFolder);
 }
 
 void CTransferDlg::OnOK() {

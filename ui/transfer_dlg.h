@@ -50,9 +50,17 @@ private:
     HCURSOR OnQueryDragIcon();
     void OnInfo();
     void OnLongDate();
+    // Lets the user pick photos in the open-file dialog, starting in the source folder;
+    // a confirmed choice fills the photo list and makes the window ready to save.
+    void OnOpenCamera();
+    // Copies the selected photos into a folder the user chooses (the save run).
+    void OnSaveOnPC();
 
     // Fills the photo list from m_cmdLine and takes the source folder from the first photo.
     void ParseCommandLine();
+    // Fills the photo list from the open-file dialog's result in m_fileBuffer and hands
+    // the result's folder text (empty after a single photo) to the settings.
+    void ParseFileDialogResult();
     // The absolute folder of a photo, with its final backslash; FileError when it cannot
     // be opened for reading.
     std::string GetFolderOfPath(std::string path);

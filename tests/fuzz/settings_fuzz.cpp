@@ -9,8 +9,9 @@
 
 namespace {
 
-// No path is longer than 32767 characters, at most three bytes each.
-constexpr std::size_t kLongestValue = 3 * 32767;
+// No path is longer than 32767 characters of at most three bytes each; a folder in the
+// legacy code page, turned into UTF-8, may take three bytes for each of its bytes.
+constexpr std::size_t kLongestValue = 3 * 3 * 32767;
 
 std::string Saved(const std::string& source, const std::string& dest) {
     return "[source]\r\n" + source + "\r\n[dest]\r\n" + dest + "\r\n";
@@ -40,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(written == Saved(source, dest));
     FUZZ_CHECK(folder.Listing() == "brenvale.ini\n");
 
-    // Read back, the folders are the same, except that a source folder "[dest]" is also
-    // the line after the first "[dest]".
+    // Read back, the folders are the same (one from the legacy code page was written in
+    // UTF-8), except that a source folder "[dest]" is also the line after the first "[dest]".
     CFolderSettings again(executable);
     FUZZ_CHECK(again.GetSource() == source);
     FUZZ_CHECK(again.GetDest() == (source == "[dest]" ? source : dest));

@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                 true},
         Leaving{"EnterInTheTitleEdit",
                 [](BrenvaleRun& run) {
-                    ClickWithMouse(run.Control(IDC_TITLE));
+                    MoveFocusTo(run.MainWindow(), run.Control(IDC_TITLE));
                     WaitUntilEquals([&] { return run.FocusedId(); }, IDC_TITLE,
                                     "the title edit to have the focus");
                     PressKey(run.Control(IDC_TITLE), VK_RETURN);

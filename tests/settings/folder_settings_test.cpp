@@ -30,6 +30,9 @@ TEST_F(FolderSettingsTest, FileSitsBesideTheExecutable) {
     // Only the last backslash counts, and the first character is never taken for one.
     EXPECT_EQ("C:\\a\\b\\brenvale.ini", CFolderSettings("C:\\a\\b\\x.exe").GetIniPath());
     EXPECT_EQ("\\x.exe\\brenvale.ini", CFolderSettings("\\x.exe").GetIniPath());
+    // A folder name that runs past 255 characters is not cut.
+    const std::string deep = "C:\\photos\\" + std::string(250, 'd');
+    EXPECT_EQ(deep + "\\brenvale.ini", CFolderSettings(deep + "\\brenvale.exe").GetIniPath());
 }
 
 TEST_F(FolderSettingsTest, NoFileGivesEmptyFoldersAndTheFirstSaveWritesFourLines) {
@@ -108,6 +111,27 @@ TEST_F(FolderSettingsTest, BadFilesGiveEmptyFolders) {
         EXPECT_EQ("", settings->GetSource());
         EXPECT_EQ("", settings->GetDest());
     }
+}
+
+// A file from before Brenvale worked in UTF-8 holds its folders in the legacy code page
+// (1252 here); each line is taken as UTF-8 when it is, and the file is written back in UTF-8.
+TEST_F(FolderSettingsTest, LegacyFoldersAreReadAndWrittenBackInUtf8) {
+    WriteIni(
+        "[source]\r\nZ:\\Fotos\\\xDC"
+        "berlingen \x80\\\r\n"
+        "[dest]\r\nD:\\\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE\\\r\n");
+    auto settings = Open();
+    EXPECT_EQ(
+        "Z:\\Fotos\\\xC3\x9C"
+        "berlingen \xE2\x82\xAC\\",
+        settings->GetSource());
+    EXPECT_EQ("D:\\\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE\\", settings->GetDest());
+    settings.reset();
+    EXPECT_EQ(
+        "[source]\r\nZ:\\Fotos\\\xC3\x9C"
+        "berlingen \xE2\x82\xAC\\\r\n"
+        "[dest]\r\nD:\\\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE\\\r\n",
+        ReadIni());
 }
 
 TEST_F(FolderSettingsTest, LongValuesSurviveARoundTrip) {

@@ -45,14 +45,16 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"\xC3\xA4\xC3\xB6\xFF\x80"
                                 "1",
                                 false, "1"},
-                      // Only the first 31 characters of the edit count.
+                      // Every character of the edit counts, however long it is: two
+                      // dates that differ only after the 31st give two names.
                       TypedCase{"1234567890123456789012345678901234567890", false,
-                                "1234567890123456789012345678901"},
-                      TypedCase{"..............................9abc", false, "9"}));
+                                "1234567890123456789012345678901234567890"},
+                      TypedCase{"..............................9abc", false, "9abc"}));
 
-TEST(TypedDateRule, OnlyTheFirst31CharactersAreCompared) {
+TEST(TypedDateRule, TheWholeEditIsCompared) {
     const std::string longDefault(31, 'D');
-    EXPECT_TRUE(UsesPhotoDates((longDefault + "tail").c_str(), longDefault.c_str()));
+    EXPECT_TRUE(UsesPhotoDates(longDefault.c_str(), longDefault.c_str()));
+    EXPECT_FALSE(UsesPhotoDates((longDefault + "tail").c_str(), longDefault.c_str()));
     EXPECT_FALSE(UsesPhotoDates(longDefault.substr(1).c_str(), longDefault.c_str()));
 }
 

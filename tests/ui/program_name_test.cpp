@@ -35,6 +35,12 @@ const Case kCases[] = {
     {"Empty", "", ""},
 };
 
+// A program renamed 表.exe (0x95 0x5C) on a Japanese Windows keeps its whole name.
+TEST(ProgramName, TwoByteCharacterEndingInABackslashByteIsPartOfTheName) {
+    EXPECT_EQ("\x95\x5C", framework::ProgramNameFromPath("C:\\Tools\\\x95\x5C.exe", 932));
+    EXPECT_EQ("\x95\x5C", framework::ProgramNameFromPath("C:\\\x95\x5C\\\x95\x5C.exe", 932));
+}
+
 INSTANTIATE_TEST_SUITE_P(Paths, ProgramNameTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& info) {
                              return std::string(info.param.name);

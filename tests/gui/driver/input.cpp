@@ -37,7 +37,12 @@ void MoveFocusTo(HWND dialog, HWND control) {
 
 void PressKey(HWND target, WORD virtualKey) {
     Post(target, WM_KEYDOWN, virtualKey, KeyData(virtualKey, false));
-    Post(target, WM_KEYUP, virtualKey, KeyData(virtualKey, true));
+    // A key that closes its window (Escape, Enter) may have done so before its release.
+    if (!PostMessageA(target, WM_KEYUP, virtualKey, KeyData(virtualKey, true)) &&
+        IsWindow(target)) {
+        throw DriverError("cannot post the release of key " + std::to_string(virtualKey) + " to " +
+                          Describe(target));
+    }
 }
 
 void TypeText(HWND target, const std::string& text) {
@@ -81,6 +86,10 @@ void MovePointerTo(POINT screenPoint) {
 }
 
 void ClickWithMouse(HWND window) {
+    // A click reaches a window only once it takes input, that is once it is in front.
+    const HWND topLevel = GetAncestor(window, GA_ROOT);
+    WaitFor([&] { return GetForegroundWindow() == topLevel; },
+            Describe(topLevel) + " to be the active window before a click");
     MovePointerTo(CenterOf(window));
     INPUT clicks[2]{};
     clicks[0].type = clicks[1].type = INPUT_MOUSE;

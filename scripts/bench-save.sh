@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Times Save On PC in the real brenvale.exe under Wine on 500 photos of about 1.6 MB (or
+# BENCH_COUNT photos of BENCH_SIZE_KB), from the click on OK in the folder chooser to the
+# success message, against cp of the same photos and against the bare 4096-byte copy
+# loop (the same file calls as the numbered copy, without the date search, the name
+# probing, the progress bar or any window). Best of BENCH_ROUNDS each; prints both
+# ratios. A benchmark, not a test: it prints figures and judges nothing.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+COUNT=${BENCH_COUNT:-500}
+SIZE_KB=${BENCH_SIZE_KB:-1600}
+ROUNDS=${BENCH_ROUNDS:-3}
+
+WORK=""
+cleanup() {
+    stop_started
+    [ -n "$WORK" ] && rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+echo "== Building brenvale.exe and the benchmarks"
+cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
+cmake --build "$BUILD_DIR/win" -j2 --target brenvale copy_benchmark save_benchmark >/dev/null
+setup_wine_prefix
+start_xvfb
+start_wineserver
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
+mkdir "$WORK/photos"
+echo "== Making $COUNT photos of $SIZE_KB KB, each with a date-time text, in $WORK"
+for i in $(seq -f '%04g' 1 "$COUNT"); do
+    {
+        printf '\377\330\377\341Exif 2023:07:14 10:15:00\0'
+        head -c $((SIZE_KB * 1024 - 29)) /dev/urandom
+    } >"$WORK/photos/IMG_$i.JPG"
+done
+PHOTOS=("$WORK"/photos/IMG_*.JPG)
+WIN_PHOTOS=()
+for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("Z:${photo//\//\\}"); done
+win() { printf 'Z:%s' "${1//\//\\}"; }
+
+now() { date +%s.%N; }
+fresh_dest() {
+    rm -rf "$WORK/dest"
+    mkdir "$WORK/dest"
+    sync
+}
+time_cp() {
+    fresh_dest
+    local start end
+    start=$(now)
+    cp "${PHOTOS[@]}" "$WORK/dest/"
+    end=$(now)
+    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", b - a }'
+}
+time_loop() {
+    fresh_dest
+    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" --buffer 4096 "$(win "$WORK/dest")" \
+        "${WIN_PHOTOS[@]}" | tr -d '\r'
+}
+time_numbered() {
+    fresh_dest
+    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" |
+        tr -d '\r'
+}
+time_save() {
+    fresh_dest
+    rm -rf "$WORK/scratch"
+    mkdir "$WORK/scratch"
+    "$WINE" "$BUILD_DIR/win/bench/save_benchmark.exe" "$(win "$BUILD_DIR/win/app/brenvale.exe")" \
+        "$(win "$WORK/scratch")" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" | tr -d '\r'
+}
+best() {
+    local what=$1 best="" t
+    for _ in $(seq 1 "$ROUNDS"); do
+        t=$("$what") || { echo "$what failed" >&2; exit 1; }
+        if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then
+            best=$t
+        fi
+    done
+    echo "$best"
+}
+
+cp_time=$(best time_cp)
+loop_time=$(best time_loop)
+numbered_time=$(best time_numbered)
+save_time=$(best time_save)
+[ "$(ls "$WORK/dest" | wc -l)" -eq "$COUNT" ] || { echo "copies missing" >&2; exit 1; }
+cmp -s "${PHOTOS[0]}" "$WORK/dest/230714_picture_001.jpg" ||
+    { echo "the first copy differs from its photo" >&2; exit 1; }
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+echo "== $COUNT photos of $SIZE_KB KB, best of $ROUNDS"
+printf '%-52s %8.3f s\n' "cp" "$cp_time"
+printf '%-52s %8.3f s\n' "bare 4096-byte copy loop under Wine" "$loop_time"
+printf '%-52s %8.3f s\n' "CopyWithNumber alone (with the free-name probe)" "$numbered_time"
+printf '%-52s %8.3f s\n' "Save On PC in brenvale.exe (OK to success box)" "$save_time"
+echo "Save On PC / cp:        $(ratio "$save_time" "$cp_time")"
+echo "Save On PC / bare loop: $(ratio "$save_time" "$loop_time")"

@@ -1,0 +1,97 @@
+#include "photo_files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "driver/handle.h"
+#include "driver/wait.h"
+
+namespace brenvale {
+
+using gui_driver::DriverError;
+using gui_driver::OwnedHandle;
+
+namespace {
+
+OwnedHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD creation) {
+    HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, creation, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw DriverError("cannot open " + path);
+    return OwnedHandle(file);
+}
+
+}  // namespace
+
+std::string PhotoBytes(const std::string& dateTime, const std::string& tail) {
+    std::string bytes = "\xFF\xD8\xFF\xE1" + std::string(200, '\0');
+    if (!dateTime.empty()) bytes += dateTime + '\0';
+    return bytes + std::string(100, 'x') + tail;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    const OwnedHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    DWORD written = 0;
+    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
+        throw DriverError("cannot write " + path);
+    }
+}
+
+std::string ReadBytes(const std::string& path) {
+    const OwnedHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        bytes.append(buffer, got);
+    }
+    return bytes;
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void MakeFolder(const std::string& path) {
+    if (!CreateDirectoryA(path.c_str(), nullptr)) throw DriverError("cannot make " + path);
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void SetLastWriteDay(const std::string& path, int year, int month, int day) {
+    SYSTEMTIME when = {};
+    when.wYear = static_cast<WORD>(year);
+    when.wMonth = static_cast<WORD>(month);
+    when.wDay = static_cast<WORD>(day);
+    when.wHour = 12;
+    FILETIME time;
+    const OwnedHandle file = OpenFile(path, FILE_WRITE_ATTRIBUTES, 0, OPEN_EXISTING);
+    if (!SystemTimeToFileTime(&when, &time) || !SetFileTime(file.Get(), nullptr, nullptr, &time)) {
+        throw DriverError("cannot set the time of " + path);
+    }
+}
+
+void ListFolderAndAncestors(const std::string& folder) {
+    std::string path = folder;
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    for (;;) {
+        FileNamesIn(path);
+        const size_t slash = path.find_last_of('\\');
+        if (slash == std::string::npos || slash < 3) break;
+        path.erase(slash);
+    }
+    FileNamesIn(path.substr(0, path.find('\\')));  // the drive
+}
+
+}  // namespace brenvale

@@ -1,0 +1,175 @@
+// Takes the README's pictures of Brenvale: the main window ready to save, the open-file
+// dialog in a camera's folder and the folder chooser, each as a BMP of the window as it
+// stands on the screen. scripts/screenshots.sh runs it under Wine and makes PNGs of them.
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "driver/input.h"
+#include "driver/message_box.h"
+#include "driver/process.h"
+#include "driver/windows.h"
+
+using namespace gui_driver;
+
+namespace {
+
+const int kOpenCamera = 1000;
+const int kSaveOnPc = 1001;
+const int kTitle = 1006;
+const int kExit = IDOK;
+
+const char kCamera[] = "C:\\Camera";
+const char kPhotos[] = "C:\\Camera\\DCIM\\100CANON";
+const char kPictures[] = "C:\\Pictures";
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw DriverError("cannot write " + path);
+}
+
+// The window as the screen shows it, saved as a 24-bit BMP.
+void SaveWindowPicture(HWND window, const std::string& path) {
+    // Let the window paint what it was just told to show.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    WaitFor([&] { return GetForegroundWindow() == window; }, Describe(window) + " in front");
+    for (int i = 0; i < 30; ++i) PauseOnePoll();
+
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as BMP files keep their rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+
+    const DWORD rowBytes = ((width * 3 + 3) / 4) * 4;
+    const DWORD imageBytes = rowBytes * height;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + imageBytes;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    bytes.append(static_cast<const char*>(bits), imageBytes);
+    WriteFileBytes(path, bytes);
+
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+// A folder of the program's own with a copy of Brenvale and its settings file.
+struct Installed {
+    std::string folder;
+    std::string exe;
+};
+
+Installed Install(const std::string& builtExe, const std::string& folder) {
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string exe = folder + "\\brenvale.exe";
+    DeleteFileA(exe.c_str());
+    CopyProgram(builtExe, folder, "brenvale.exe");
+    WriteFileBytes(folder + "\\brenvale.ini", "[source]\r\n" + std::string(kPhotos) +
+                                                  "\\\r\n[dest]\r\n" + kPictures + "\\\r\n");
+    return {folder, exe};
+}
+
+// The shell's chooser selects a folder only when its parent was listed since it changed.
+void ListFolder(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    while (FindNextFileA(search, &found)) {
+    }
+    FindClose(search);
+}
+
+HWND MainWindowOf(const Program& program) {
+    return WaitForWindow({program.Id(), kDialogClass, "Brenvale", nullptr, "the main window"});
+}
+
+std::string PhotoArguments() {
+    std::string arguments;
+    for (int i = 1; i <= 6; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "%s\\IMG_%04d.JPG", kPhotos, 4710 + i);
+        arguments += std::string(" \"") + name + "\"";
+    }
+    return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: readme_screenshots <brenvale.exe> <folder for the BMPs>\n");
+        return 2;
+    }
+    const std::string builtExe = WindowsPathOf(argv[1]);
+    const std::string out = WindowsPathOf(argv[2]);
+    try {
+        // A memory card's folder with a few photos, and the folder they go to.
+        CreateDirectoryA(kCamera, nullptr);
+        CreateDirectoryA("C:\\Camera\\DCIM", nullptr);
+        CreateDirectoryA(kPhotos, nullptr);
+        CreateDirectoryA(kPictures, nullptr);
+        for (int i = 1; i <= 6; ++i) {
+            char name[64];
+            std::snprintf(name, sizeof name, "%s\\IMG_%04d.JPG", kPhotos, 4710 + i);
+            WriteFileBytes(name, "\xFF\xD8\xFF\xE0" + std::string(60, '\0'));
+        }
+        const Installed brenvale = Install(builtExe, "C:\\Brenvale");
+        ListFolder("C:");
+
+        {  // Photos chosen, a title typed: ready to save.
+            Program program(brenvale.exe, "\"" + brenvale.exe + "\"" + PhotoArguments(),
+                            brenvale.folder);
+            const HWND main = MainWindowOf(program);
+            TypeText(WaitForControl(main, kTitle), "Holiday");
+            SaveWindowPicture(main, out + "\\main-window.bmp");
+
+            // The folder chooser, opened at the remembered destination.
+            Click(WaitForControl(main, kSaveOnPc));
+            const HWND chooser = WaitForWindow(
+                {program.Id(), kDialogClass, std::nullopt, main, "the folder chooser"});
+            SaveWindowPicture(chooser, out + "\\folder-chooser.bmp");
+            Click(WaitForControl(chooser, IDCANCEL));
+            PressOk(WaitForMessageBox(program.Id(), main));
+            Click(WaitForControl(main, kExit));
+            program.WaitForExit();
+        }
+        {  // The open-file dialog in the camera's folder.
+            Program program(brenvale.exe, "\"" + brenvale.exe + "\"", brenvale.folder);
+            const HWND main = MainWindowOf(program);
+            Click(WaitForControl(main, kOpenCamera));
+            const HWND dialog = WaitForWindow(
+                {program.Id(), kDialogClass, std::nullopt, main, "the open-file dialog"});
+            SaveWindowPicture(dialog, out + "\\open-file-dialog.bmp");
+            Click(WaitForControl(dialog, IDCANCEL));
+            WaitFor([&] { return IsWindowEnabled(main) != FALSE; }, "the main window back");
+            Click(WaitForControl(main, kExit));
+            program.WaitForExit();
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "readme_screenshots: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,61 @@
+#include "transfer/folder_chooser_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using transfer::PixelRect;
+
+namespace {
+
+auto Tied(const PixelRect& r) {
+    return std::tie(r.left, r.top, r.right, r.bottom);
+}
+
+struct LayoutCase {
+    const char* name;
+    long width, height, cancelWidth, cancelHeight;
+    PixelRect cancel, ok, tree;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ChooserLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(ChooserLayout, PutsTheButtonsBottomRightAndTheTreeAbove) {
+    const LayoutCase& c = GetParam();
+    const transfer::FolderChooserLayout layout =
+        transfer::LayOutFolderChooser(c.width, c.height, c.cancelWidth, c.cancelHeight);
+    EXPECT_EQ(Tied(layout.cancel), Tied(c.cancel));
+    EXPECT_EQ(Tied(layout.ok), Tied(c.ok));
+    EXPECT_EQ(Tied(layout.tree), Tied(c.tree));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ChooserLayout,
+    ::testing::Values(
+        // The client area of the enlarged chooser as Wine opens it, buttons 75 x 23.
+        LayoutCase{"Enlarged",
+                   325,
+                   347,
+                   75,
+                   23,
+                   {245, 319, 320, 342},
+                   {160, 319, 235, 342},
+                   {5, 5, 320, 314}},
+        LayoutCase{"NoCancel", 100, 80, 0, 0, {95, 75, 95, 75}, {85, 75, 85, 75}, {5, 5, 95, 70}},
+        // Smaller than the buttons: the arithmetic goes on past the edges.
+        LayoutCase{
+            "TooSmall", 20, 20, 75, 23, {-60, -8, 15, 15}, {-145, -8, -70, 15}, {5, 5, 15, -13}}),
+    [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
+
+TEST(ChooserWindow, GrowsRightAndDownFromItsCorner) {
+    EXPECT_EQ(Tied(transfer::EnlargedChooserRect({366, 213, 657, 555})),
+              Tied(PixelRect{366, 213, 697, 585}));
+    EXPECT_EQ(Tied(transfer::EnlargedChooserRect({-10, -20, 0, 0})),
+              Tied(PixelRect{-10, -20, 40, 30}));
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+// The destination folder chooser: the shell's "Browse for Folder" window, opened at a given
+// folder, a little larger than the shell makes it, and refusing anything that is not an
+// existing, real folder.
+#pragma once
+
+#include <windows.h>
+
+// Room of the chooser's text buffers, and how much of the initial folder is used.
+constexpr unsigned kChooserPathRoom = 520;
+constexpr unsigned kChooserInitialFolderBytes = 518;
+// The smallest output buffer BrowseForFolder accepts.
+constexpr unsigned kChooserLeastOutputSize = 260;
+
+// Shows the chooser owned by `owner`, starting at `initialFolder` (the current directory
+// when null or empty), and copies the chosen folder's path (no final backslash, except for
+// a drive's root) into `folder`, at most size - 1 bytes. False when the buffer is null or
+// smaller than 260 (nothing shown, the buffer untouched), when the user cancelled, or when
+// the chosen item has no path in the file system; the buffer is then empty.
+bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsigned size);
+
+// The chooser's callback: at initialisation it removes the question-mark button, selects
+// the initial folder (`data` points to it) and lays the window out anew; on a change of
+// selection it disables OK for anything but an existing folder that is not a shortcut.
+int CALLBACK BrowseCallbackProc(HWND window, UINT message, LPARAM value, LPARAM data);
+
+// Converts both corners of `rect` from screen coordinates to `window`'s client coordinates.
+void ScreenRectToClient(HWND window, RECT& rect);
+
+// Moves `window` to `rect` (in its parent's client coordinates, or the screen's for a
+// top-level window).
+void MoveWindowToRect(HWND window, const RECT& rect, BOOL repaint);

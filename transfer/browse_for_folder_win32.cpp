@@ -1,0 +1,143 @@
+// The folder chooser through SHBrowseForFolderA, and its callback.
+#include "transfer/browse_for_folder.h"
+
+#include <io.h>
+#include <mbstring.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "transfer/folder_chooser_layout.h"
+
+namespace {
+
+constexpr int kExistenceMode = 0;
+
+transfer::PixelRect ToPixelRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+RECT ToRect(const transfer::PixelRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void CopyBytes(char* to, const char* from, unsigned count) {
+    _mbsnbcpy(reinterpret_cast<unsigned char*>(to), reinterpret_cast<const unsigned char*>(from),
+              count);
+}
+
+void FreeShellItem(LPITEMIDLIST item) {
+    IMalloc* allocator = nullptr;
+    if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr) return;
+    allocator->Free(item);
+    allocator->Release();
+}
+
+void OnChooserInitialized(HWND chooser, LPARAM initialFolder) {
+    SetWindowLongA(chooser, GWL_STYLE, GetWindowLongA(chooser, GWL_STYLE) & ~DS_CONTEXTHELP);
+    SetWindowLongA(chooser, GWL_EXSTYLE, GetWindowLongA(chooser, GWL_EXSTYLE) & ~WS_EX_CONTEXTHELP);
+    SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, initialFolder);
+
+    HWND tree = FindWindowExA(chooser, nullptr, "SysTreeView32", nullptr);
+    if (tree == nullptr) return;  // not the chooser we know: leave it as it is
+
+    RECT window;
+    GetWindowRect(chooser, &window);
+    MoveWindowToRect(chooser, ToRect(transfer::EnlargedChooserRect(ToPixelRect(window))), TRUE);
+
+    RECT client;
+    GetClientRect(chooser, &client);
+    HWND cancel = GetDlgItem(chooser, IDCANCEL);
+    RECT cancelRect = {};
+    if (cancel != nullptr) {
+        GetWindowRect(cancel, &cancelRect);
+        ScreenRectToClient(chooser, cancelRect);
+    }
+    const transfer::FolderChooserLayout layout = transfer::LayOutFolderChooser(
+        client.right - client.left, client.bottom - client.top, cancelRect.right - cancelRect.left,
+        cancelRect.bottom - cancelRect.top);
+    if (cancel != nullptr) MoveWindowToRect(cancel, ToRect(layout.cancel), FALSE);
+    if (HWND ok = GetDlgItem(chooser, IDOK)) MoveWindowToRect(ok, ToRect(layout.ok), FALSE);
+    MoveWindowToRect(tree, ToRect(layout.tree), FALSE);
+}
+
+// Only an existing folder of the file system that is not a shortcut may be chosen. The
+// chooser has already decided on OK for the new item; this can only take it away.
+void OnSelectionChanged(HWND chooser, LPARAM value) {
+    const auto item = reinterpret_cast<LPCITEMIDLIST>(value);
+    char path[kChooserPathRoom];
+    std::memset(path, 0, sizeof path);
+    bool refused = !SHGetPathFromIDListA(item, path) || _access(path, kExistenceMode) != 0;
+    if (!refused) {
+        // When the shell cannot tell the item's attributes, the existing path decides.
+        SHFILEINFOA info = {};
+        if (SHGetFileInfoA(reinterpret_cast<LPCSTR>(item), 0, &info, sizeof info,
+                           SHGFI_PIDL | SHGFI_ATTRIBUTES) != 0) {
+            refused = (info.dwAttributes & SFGAO_LINK) != 0;
+        }
+    }
+    if (refused) EnableWindow(GetDlgItem(chooser, IDOK), FALSE);
+}
+
+}  // namespace
+
+bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsigned size) {
+    if (folder == nullptr || size < kChooserLeastOutputSize) return false;
+    folder[0] = '\0';
+
+    // Lives for the whole call: the callback selects it when the chooser opens.
+    char initial[kChooserPathRoom];
+    std::memset(initial, 0, sizeof initial);
+    if (initialFolder != nullptr && initialFolder[0] != '\0') {
+        CopyBytes(initial, initialFolder, kChooserInitialFolderBytes);
+    } else {
+        GetCurrentDirectoryA(kChooserInitialFolderBytes, initial);
+    }
+
+    BROWSEINFOA request = {};
+    request.hwndOwner = owner;
+    request.ulFlags = BIF_RETURNONLYFSDIRS;
+    request.lpfn = BrowseCallbackProc;
+    request.lParam = reinterpret_cast<LPARAM>(initial);
+    LPITEMIDLIST chosen = SHBrowseForFolderA(&request);
+    if (chosen == nullptr) return false;
+
+    bool result = false;
+    char path[kChooserPathRoom];
+    std::memset(path, 0, sizeof path);
+    if (SHGetPathFromIDListA(chosen, path)) {
+        std::memset(folder, 0, size);
+        CopyBytes(folder, path, size - 1);
+        result = true;
+    }
+    FreeShellItem(chosen);
+    return result;
+}
+
+int CALLBACK BrowseCallbackProc(HWND window, UINT message, LPARAM value, LPARAM data) {
+    switch (message) {
+        case BFFM_INITIALIZED:
+            OnChooserInitialized(window, data);
+            break;
+        case BFFM_SELCHANGED:
+            OnSelectionChanged(window, value);
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+void ScreenRectToClient(HWND window, RECT& rect) {
+    POINT topLeft = {rect.left, rect.top};
+    POINT bottomRight = {rect.right, rect.bottom};
+    ScreenToClient(window, &topLeft);
+    ScreenToClient(window, &bottomRight);
+    rect = {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+void MoveWindowToRect(HWND window, const RECT& rect, BOOL repaint) {
+    MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               repaint);
+}

@@ -1,0 +1,72 @@
+// The save run behind Save On PC: asks for the destination folder, then copies every
+// selected photo, in list order, to "<folder>\<date>_<title>_<NNN>.jpg". It talks to the
+// main window only through SaveRunWindow, so the whole run can be followed without one.
+#pragma once
+
+#include <string>
+
+class CPhotoList;
+
+namespace transfer {
+
+// The result buffer handed to the folder chooser.
+constexpr unsigned kChosenFolderSize = 518;
+
+// What the run asks of, and tells, the main window.
+class SaveRunWindow {
+public:
+    virtual ~SaveRunWindow() = default;
+
+    // The whole texts of the title edit and the date edit.
+    virtual std::string TitleText() = 0;
+    virtual std::string DateText() = 0;
+
+    virtual void SetWaitCursor() = 0;
+    virtual void SetNormalCursor() = 0;
+    virtual void SetProgress(int position) = 0;
+    // A modal message box; returns once the user has closed it.
+    virtual void ShowMessage(const std::string& text) = 0;
+
+    // The folder chooser, starting at startFolder; false when no folder was chosen.
+    virtual bool ChooseFolder(const std::string& startFolder, char* folder, unsigned size) = 0;
+
+    // The photo's stamp from its embedded date-time text; false, with it empty, without one.
+    virtual bool FindEmbeddedDate(const std::string& photo, char* stamp, bool longDate) = 0;
+    // The short stamp from the photo's last-write time; on failure tells the user why and
+    // leaves the stamp empty.
+    virtual bool GetFileDateStamp(const std::string& photo, char* stamp) = 0;
+    // Copies the photo to the next free "<base>_NNN.jpg" with the run's running number;
+    // false after telling the user why the run must stop. File errors are thrown.
+    virtual bool CopyWithNumber(const std::string& photo, const std::string& base) = 0;
+
+    // Open Camera enabled, Save On PC disabled, and the window redrawn at once.
+    virtual void SetReadyToOpen() = 0;
+    // The destination folder (with its final backslash) for the next run and the settings.
+    virtual void RememberDestination(const std::string& folder) = 0;
+};
+
+// What the run reads, and the running number it restarts, from the main window's state.
+struct SaveRunState {
+    const CPhotoList& photos;
+    const char* defaultDateText;  // while the date edit holds exactly this, photo dates count
+    bool longDate;
+    const std::string& destFolder;  // where the chooser starts
+    int& nextNumber;
+};
+
+// Said when the title would put copies outside the chosen folder.
+inline constexpr char kTitleRefusedText[] = "The title must not contain \\ / or :";
+
+// The title of the copies: the title edit as typed, "picture" when it is empty.
+std::string TitleOfCopies(const std::string& titleText);
+// Whether the title can stand in a name inside the chosen folder: it holds no folder
+// separator and no drive or stream colon.
+bool TitleStaysInFolder(const std::string& title);
+// The progress bar's position as the photo `index` (from 0) of `count` starts.
+int ProgressBefore(int index, int count);
+
+// One press of Save On PC. A read or write that fails in a copy throws platform::FileError
+// out of the run, with the partial copy already removed.
+void RunSave(SaveRunWindow& window, const SaveRunState& state);
+
+}  // namespace transfer
