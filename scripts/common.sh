@@ -38,7 +38,7 @@ build_native() {
 }
 
 # The libFuzzer targets, built by clang with the sanitizers and optimised, in their own folder.
-FUZZ_TARGETS="command_line command_line_text date_stamp typed_date settings photo_list"
+FUZZ_TARGETS="command_line command_line_text date_stamp typed_date settings photo_list file_dialog_result"
 build_fuzz() {
     CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD_DIR/fuzz" -G Ninja \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVALE_SANITIZE=ON -DBRENVALE_FUZZ=ON \
