@@ -7,6 +7,7 @@
 #include <ctime>
 #include <vector>
 
+#include "platform/local_date_posix.h"
 #include "platform/native_file.h"
 #include "platform/posix_path.h"
 #include "platform/system.h"
@@ -29,6 +30,36 @@ std::string SystemErrorText(unsigned long code) {
     return std::strerror(static_cast<int>(code));
 }
 
+namespace posix {
+
+LastWriteDate LocalDateOfFileTime(std::int64_t written, long offsetFromUtc) {
+    // Windows keeps file times from 1 January 1601 to the end of the year 30827.
+    constexpr int kFirstYear = 1601;
+    constexpr int kLastYear = 30827;
+    LastWriteDate result;
+    std::time_t local = 0;
+    if (__builtin_add_overflow(written, offsetFromUtc, &local)) {
+        result.step = FileTimeStep::ToLocalTime;
+        result.error = EOVERFLOW;
+        return result;
+    }
+    // gmtime_r fails only for a year beyond what an int holds.
+    std::tm fields{};
+    if (!::gmtime_r(&local, &fields) || fields.tm_year < kFirstYear - 1900 ||
+        fields.tm_year > kLastYear - 1900) {
+        result.step = FileTimeStep::ToCalendarTime;
+        result.error = EOVERFLOW;
+        return result;
+    }
+    result.step = FileTimeStep::Done;
+    result.year = fields.tm_year + 1900;
+    result.month = fields.tm_mon + 1;
+    result.day = fields.tm_mday;
+    return result;
+}
+
+}  // namespace posix
+
 LastWriteDate ReadLastWriteDate(const std::string& path) {
     LastWriteDate result;
     std::intptr_t handle = -1;
@@ -43,22 +74,11 @@ LastWriteDate ReadLastWriteDate(const std::string& path) {
         // Like FileTimeToLocalFileTime: today's offset from UTC, whatever the file's date.
         const std::time_t now = std::time(nullptr);
         std::tm nowLocal{};
-        std::tm fields{};
-        const std::time_t written = info.st_mtim.tv_sec;
         if (!::localtime_r(&now, &nowLocal)) {
             result.step = FileTimeStep::ToLocalTime;
             result.error = static_cast<unsigned long>(errno);
         } else {
-            const std::time_t local = written + nowLocal.tm_gmtoff;
-            if (!::gmtime_r(&local, &fields)) {
-                result.step = FileTimeStep::ToCalendarTime;
-                result.error = static_cast<unsigned long>(errno);
-            } else {
-                result.step = FileTimeStep::Done;
-                result.year = fields.tm_year + 1900;
-                result.month = fields.tm_mon + 1;
-                result.day = fields.tm_mday;
-            }
+            result = posix::LocalDateOfFileTime(info.st_mtim.tv_sec, nowLocal.tm_gmtoff);
         }
     }
     native::Close(handle);

@@ -1,6 +1,8 @@
 // Lines over File, read through a small buffer.
 #include "platform/text_file.h"
 
+#include <algorithm>
+
 namespace platform {
 
 bool TextFile::Open(const std::string& path, OpenMode mode, FileError* error) {
@@ -11,19 +13,35 @@ bool TextFile::Open(const std::string& path, OpenMode mode, FileError* error) {
 }
 
 bool TextFile::ReadLine(std::string& line) {
+    bool whole = true;
+    return ReadLine(line, std::string::npos, whole);
+}
+
+bool TextFile::ReadLine(std::string& line, std::size_t longest, bool& whole) {
     line.clear();
+    whole = true;
+    // One byte more than the longest is kept, for the CR of a CR LF.
+    const std::size_t room = longest == std::string::npos ? longest : longest + 1;
+    auto keep = [&](std::size_t count) {
+        const std::size_t kept = std::min(count, room - line.size());
+        line.append(buffer_, next_, kept);
+        if (kept < count) whole = false;
+    };
     for (;;) {
         const std::size_t end = buffer_.find('\n', next_);
         if (end != std::string::npos) {
-            line.append(buffer_, next_, end - next_);
+            keep(end - next_);
             next_ = end + 1;
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            return true;
+            if (whole && !line.empty() && line.back() == '\r') line.pop_back();
+            break;
         }
-        line.append(buffer_, next_, std::string::npos);
+        keep(buffer_.size() - next_);
         buffer_.clear();
         next_ = 0;
-        if (atEnd_) return !line.empty();
+        if (atEnd_) {
+            if (line.empty()) return false;
+            break;
+        }
         char chunk[4096];
         const std::size_t got = file_.Read(chunk, sizeof chunk);
         if (got == 0) {
@@ -32,6 +50,11 @@ bool TextFile::ReadLine(std::string& line) {
             buffer_.assign(chunk, got);
         }
     }
+    if (line.size() > longest) {
+        line.resize(longest);
+        whole = false;
+    }
+    return true;
 }
 
 void TextFile::WriteLine(const std::string& line) {

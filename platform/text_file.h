@@ -13,6 +13,9 @@ public:
     bool Open(const std::string& path, OpenMode mode, FileError* error = nullptr);
     // The next line without its line end; false at the end of the file. Throws FileError.
     bool ReadLine(std::string& line);
+    // As ReadLine, keeping at most the first longest bytes of the line in memory: whole
+    // tells whether that was all of it. A longer line is still read to its end.
+    bool ReadLine(std::string& line, std::size_t longest, bool& whole);
     // Writes the text and CR LF. Throws FileError.
     void WriteLine(const std::string& line);
     void SeekToBegin();

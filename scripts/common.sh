@@ -12,7 +12,7 @@ WINESERVER=/usr/lib/wine/wineserver64
 
 PACKAGES="g++ cmake ninja-build googletest clang-format g++-mingw-w64-x86-64-posix
 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth xdotool imagemagick
-python3 unzip desktop-file-utils libglib2.0-bin"
+python3 unzip desktop-file-utils libglib2.0-bin clang libclang-rt-14-dev"
 
 STARTED_XVFB=""
 STARTED_WINESERVER=""
@@ -35,6 +35,17 @@ build_native() {
     cmake -S "$ROOT" -B "$BUILD_DIR/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DBRENVALE_SANITIZE=ON >/dev/null
     cmake --build "$BUILD_DIR/native"
+}
+
+# The libFuzzer targets, built by clang with the sanitizers and optimised, in their own folder.
+FUZZ_TARGETS="command_line command_line_text date_stamp typed_date settings photo_list file_dialog_result"
+build_fuzz() {
+    CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD_DIR/fuzz" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVALE_SANITIZE=ON -DBRENVALE_FUZZ=ON \
+        -DBRENVALE_FUZZ_SMOKE_SECONDS="${BRENVALE_FUZZ_SMOKE_SECONDS:-20}" >/dev/null
+    local target targets=""
+    for target in $FUZZ_TARGETS; do targets="$targets fuzz_$target"; done
+    cmake --build "$BUILD_DIR/fuzz" --target $targets
 }
 
 build_windows() {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Brenvale natively and for Windows and runs every test: the unit tests natively
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then the unit tests and the GUI
-# tests under Wine on a private Xvfb display, then the Windows package and the desktop
-# install. Installs what is missing (Debian).
+# under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of every fuzz target
+# from its seeds, then the unit tests and the GUI tests under Wine on a private Xvfb
+# display, then the Windows package and the desktop install. Installs what is missing
+# (Debian).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -15,6 +16,11 @@ git -C "$ROOT" ls-files '*.cpp' '*.h' | (cd "$ROOT" && xargs clang-format --dry-
 echo "== Native build and tests"
 build_native
 ctest --test-dir "$BUILD_DIR/native" --output-on-failure -j2
+
+# One target at a time, so each has a core to itself; any finding fails its test.
+echo "== Fuzz targets, ${BRENVALE_FUZZ_SMOKE_SECONDS:-20} s each from their seeds"
+build_fuzz
+ctest --test-dir "$BUILD_DIR/fuzz" --output-on-failure --no-tests=error -L fuzz
 
 echo "== Windows build and tests under Wine"
 build_windows

@@ -13,6 +13,9 @@ namespace {
 const char kSourceKey[] = "[source]";
 const char kDestKey[] = "[dest]";
 const char kFileName[] = "brenvale.ini";
+// No folder path is longer: 32767 characters of at most three bytes each. A longer line is
+// no folder, and only this much of it is ever held in memory.
+constexpr std::size_t kLongestValue = 3 * 32767;
 
 // The folder of the executable (the text before its last backslash, the first
 // character never counting as one), a backslash, and the settings file's name.
@@ -31,12 +34,17 @@ std::string FolderOfLine(const std::string& line) {
     return platform::IsUtf8(line) ? line : platform::FromLegacyAnsi(line);
 }
 
-// The line after the first line equal to key; empty when there is none.
+// The line after the first line equal to key; empty when there is none or when that line
+// is too long to be a folder.
 std::string ValueAfterKey(platform::TextFile& file, const char* key) {
     file.SeekToBegin();
     std::string line;
-    while (file.ReadLine(line)) {
-        if (line == key) return file.ReadLine(line) ? FolderOfLine(line) : std::string();
+    bool whole = true;
+    while (file.ReadLine(line, kLongestValue, whole)) {
+        if (whole && line == key) {
+            return file.ReadLine(line, kLongestValue, whole) && whole ? FolderOfLine(line)
+                                                                      : std::string();
+        }
     }
     return std::string();
 }
@@ -55,15 +63,15 @@ CFolderSettings::~CFolderSettings() {
 }
 
 void CFolderSettings::Load() {
-    platform::TextFile file;
-    if (!file.Open(m_iniPath, platform::OpenMode::Read)) return;
     try {
+        platform::TextFile file;
+        if (!file.Open(m_iniPath, platform::OpenMode::Read)) return;
         std::string source = ValueAfterKey(file, kSourceKey);
         std::string dest = ValueAfterKey(file, kDestKey);
         m_source = std::move(source);
         m_dest = std::move(dest);
-    } catch (const platform::FileError&) {
-        // An unreadable file leaves the folders as they were.
+    } catch (const std::exception&) {
+        // An unreadable file, or one the memory cannot take, leaves the folders as they were.
     }
 }
 

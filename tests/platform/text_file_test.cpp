@@ -67,3 +67,52 @@ TEST(TextFile, WritesCrLfAndRereadsFromTheStart) {
     ASSERT_TRUE(file.ReadLine(line));
     EXPECT_EQ("[source]", line);
 }
+
+// Lines read with a limit of three bytes: what is kept, and whether it was all.
+TEST(TextFile, LinesLongerThanTheLimitAreCutAndReadToTheirEnd) {
+    TempDir dir;
+    struct Case {
+        const char* bytes;
+        std::vector<std::string> lines;
+        std::vector<bool> whole;
+    };
+    const Case cases[] = {
+        {"abc\r\nabcd\r\nx", {"abc", "abc", "x"}, {true, false, true}},
+        {"abcd\nabc\n", {"abc", "abc"}, {false, true}},
+        // The CR of a CR LF is no part of the line, a CR before it is.
+        {"ab\r\r\nabc\r\r\n", {"ab\r", "abc"}, {true, false}},
+        // A last line without its end, too long.
+        {"\nabcdef", {"", "abc"}, {true, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        dir.Write("t.txt", c.bytes);
+        TextFile file;
+        ASSERT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::Read));
+        std::vector<std::string> lines;
+        std::vector<bool> whole;
+        std::string line;
+        bool lineWhole = false;
+        while (file.ReadLine(line, 3, lineWhole)) {
+            lines.push_back(line);
+            whole.push_back(lineWhole);
+        }
+        EXPECT_EQ(c.lines, lines);
+        EXPECT_EQ(c.whole, whole);
+    }
+}
+
+TEST(TextFile, LongLineIsPassedOverAcrossManyReads) {
+    TempDir dir;
+    dir.Write("t.txt", std::string(100000, 'x') + "\r\nnext\r\n");
+    TextFile file;
+    ASSERT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::Read));
+    std::string line;
+    bool whole = true;
+    ASSERT_TRUE(file.ReadLine(line, 5000, whole));
+    EXPECT_FALSE(whole);
+    EXPECT_EQ(std::string(5000, 'x'), line);
+    ASSERT_TRUE(file.ReadLine(line, 5000, whole));
+    EXPECT_TRUE(whole);
+    EXPECT_EQ("next", line);
+}

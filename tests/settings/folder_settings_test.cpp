@@ -143,6 +143,24 @@ TEST_F(FolderSettingsTest, LongValuesSurviveARoundTrip) {
     EXPECT_EQ(longFolder, Open()->GetDest());
 }
 
+// However long a line, at most what a path can hold is kept in memory: a longer value is
+// unreadable and that folder empty, while the other entry is still found after it.
+TEST_F(FolderSettingsTest, LineLongerThanAnyPathIsAnEmptyFolder) {
+    const std::string longest(65534, 'p');
+    const std::string tooLong(200000, 'q');
+    WriteIni("[source]\r\n" + tooLong + "\r\n[dest]\r\n" + longest + "\r\n");
+    auto settings = Open();
+    EXPECT_EQ(0u, settings->GetSource().size());
+    EXPECT_TRUE(settings->GetDest() == longest);
+
+    // A long line is passed over whole, and one without a line end at the end still counts.
+    settings.reset();
+    WriteIni(tooLong + "\r\n[dest]\r\nD:\\b\\\r\n[source]\r\n" + tooLong);
+    settings = Open();
+    EXPECT_EQ(0u, settings->GetSource().size());
+    EXPECT_EQ("D:\\b\\", settings->GetDest());
+}
+
 TEST_F(FolderSettingsTest, SettingsFileThatIsAFolderIsLeftAlone) {
     std::filesystem::create_directory(dir_.Native("brenvale.ini"));
     auto settings = Open();

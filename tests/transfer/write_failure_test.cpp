@@ -23,6 +23,18 @@ std::string ReadWhole(const std::string& path) {
     return bytes;
 }
 
+// The limit announced is the one in force: a file grows to exactly that size, not a byte
+// further.
+TEST(WriteFailure, FileGrowsToExactlyTheLimit) {
+    TempDir dir;
+    testing_support::WriteLimit limit(dir);
+    if (!limit.Unavailable().empty()) GTEST_SKIP() << limit.Unavailable();
+    platform::File file(dir.PathOf("full.jpg"), platform::OpenMode::Create);
+    const std::string bytes(limit.Limit(), 'x');
+    EXPECT_NO_THROW(file.Write(bytes.data(), bytes.size()));
+    EXPECT_THROW(file.Write("y", 1), platform::FileError);
+}
+
 TEST(WriteFailure, PartialCopyIsDeletedAndThePhotoIsUnchanged) {
     TempDir source;
     TempDir dest;
