@@ -87,28 +87,30 @@ protected:
 };
 
 TEST_F(NamesInAnyLanguage, PhotosOnTheCommandLineAreCopiedUnderATitleInAnyLanguage) {
-    const std::string photos = Folder(kJapanese);
+    const std::string japanese = Folder(kJapanese);
+    const std::string german = Folder(kUberlingen);
     const std::string dest = Folder(kRussian);
-    const std::string first = Photo(photos, "IMG_0001.JPG", "2023:07:14 10:15:00");
-    const std::string second = Photo(photos, kJapanese + ".JPG", "2023:07:15 09:00:00");
+    const std::string inJapanese = Photo(japanese, kJapanese + ".JPG", "2023:07:14 10:15:00");
+    const std::string inGerman = Photo(german, "IMG_0002.JPG", "2023:07:15 09:00:00");
     BrenvaleRun run;
     run.WriteSettings(SettingsWith("E:\\DCIM", dest));
-    run.Start("\"" + first + "\" \"" + second + "\"");
+    run.Start("\"" + inJapanese + "\" \"" + inGerman + "\"");
     // Both photos opened: no error box, the window is ready to save them.
     WaitFor([&] { return IsEnabled(run.Control(IDC_SAVE_ON_PC)); }, "Save On PC to be enabled");
     SetTitle(run, kTitle);
     SaveInto(run, dest);
 
-    const std::string copy1 = "230714_" + kTitle + "_001.jpg";
-    const std::string copy2 = "230715_" + kTitle + "_002.jpg";
-    ASSERT_EQ(FileNamesIn(dest), (Names{copy1, copy2}));
-    EXPECT_EQ(ReadBytes(dest + "\\" + copy1), ReadBytes(first));
-    EXPECT_EQ(ReadBytes(dest + "\\" + copy2), ReadBytes(second));
-    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(photos, dest));
+    // In byte order "Ü" (0xC3 0x9C) comes before "写" (0xE5 ...): the German photo first.
+    const std::string copy1 = "230715_" + kTitle + "_001.jpg";
+    const std::string copy2 = "230714_" + kTitle + "_002.jpg";
+    ASSERT_EQ(FileNamesIn(dest), (Names{copy2, copy1}));
+    EXPECT_EQ(ReadBytes(dest + "\\" + copy1), ReadBytes(inGerman));
+    EXPECT_EQ(ReadBytes(dest + "\\" + copy2), ReadBytes(inJapanese));
+    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(german, dest));
 }
 
 TEST_F(NamesInAnyLanguage, PhotosPickedInTheDialogAreCopiedAndTheFoldersOpenThereNextTime) {
-    const std::string photos = Folder(kUberlingen);
+    const std::string photos = Folder(kJapanese);
     const std::string dest = Folder(kRussian);
     const std::string first = Photo(photos, "IMG_0001.JPG", "2024:05:17 09:00:00");
     const std::string second = Photo(photos, "IMG_0002.JPG", "2024:05:18 09:00:00");
