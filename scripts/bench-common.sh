@@ -1,5 +1,13 @@
-# Shared by the benchmarks: sourced after common.sh, once WORK holds the photos (PHOTOS)
-# and the copies go to WORK/dest. Figures are seconds, best of ROUNDS.
+# Shared by the benchmarks, sourced after common.sh. WORK is the benchmark's scratch folder
+# (removed at the end, with what it started): the photos (PHOTOS), and the copies in
+# WORK/dest. Figures are seconds, best of ROUNDS.
+
+WORK=""
+cleanup() {
+    stop_started
+    [ -n "$WORK" ] && rm -rf "$WORK"
+}
+trap cleanup EXIT
 
 now() { date +%s.%N; }
 

@@ -12,13 +12,6 @@ COUNT=${BENCH_COUNT:-200}
 SIZE_MB=${BENCH_SIZE_MB:-4}
 ROUNDS=${BENCH_ROUNDS:-3}
 
-WORK=""
-cleanup() {
-    stop_started
-    [ -n "$WORK" ] && rm -rf "$WORK"
-}
-trap cleanup EXIT
-
 echo "== Building the benchmark"
 cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null

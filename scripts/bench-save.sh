@@ -13,13 +13,6 @@ COUNT=${BENCH_COUNT:-500}
 SIZE_KB=${BENCH_SIZE_KB:-1600}
 ROUNDS=${BENCH_ROUNDS:-3}
 
-WORK=""
-cleanup() {
-    stop_started
-    [ -n "$WORK" ] && rm -rf "$WORK"
-}
-trap cleanup EXIT
-
 echo "== Building brenvale.exe and the benchmarks"
 cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
