@@ -55,4 +55,12 @@ bool TempDir::Exists(const std::string& name) const {
     return fs::exists(Native(name));
 }
 
+std::set<std::string> TempDir::FileNames() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(native_)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
 }  // namespace testing_support

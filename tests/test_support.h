@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace testing_support {
@@ -23,6 +24,8 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
+    // The names of the files and folders in the folder, sorted.
+    std::set<std::string> FileNames() const;
 
 private:
     std::filesystem::path native_;

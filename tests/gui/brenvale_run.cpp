@@ -4,6 +4,7 @@
 
 #include "brenvale_ids.h"
 #include "driver/controls.h"
+#include "driver/file_dialog.h"
 #include "driver/input.h"
 #include "driver/windows.h"
 
@@ -97,6 +98,17 @@ void BrenvaleRun::TabTo(int id) {
                 "Tab to move the focus away from " + Describe(focus));
     }
     throw DriverError("Tab never brought the focus to control " + std::to_string(id));
+}
+
+HWND BrenvaleRun::OpenCamera() {
+    Click(Control(IDC_OPEN_CAMERA));
+    return WaitForOpenFileDialog(Process().Id(), MainWindow());
+}
+
+std::string BrenvaleRun::ExitAndReadSettings() {
+    Click(Control(IDC_EXIT));
+    Process().WaitForExit();
+    return Settings().value_or("(no settings file)");
 }
 
 MainWindowState StateOf(HWND mainWindow) {

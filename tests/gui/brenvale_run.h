@@ -44,6 +44,10 @@ public:
     int FocusedId();
     // Presses Tab until the control `id` has the focus; fails after a full round of tries.
     void TabTo(int id);
+    // Presses Open Camera and waits for the open-file dialog it shows.
+    HWND OpenCamera();
+    // Presses Exit, waits for the program to end, and reads the settings file it left.
+    std::string ExitAndReadSettings();
 
 private:
     testing_support::TempDir dir_;

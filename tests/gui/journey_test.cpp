@@ -33,11 +33,6 @@ const Shot kShots[] = {{"IMG_0101.JPG", "2024:05:17 09:00:12"},
                        {"IMG_0201.JPG", "2024:05:19 12:00:00"},
                        {"IMG_0999.JPG", "2024:05:20 10:00:00"}};
 
-HWND OpenCamera(BrenvaleRun& run) {
-    Click(run.Control(IDC_OPEN_CAMERA));
-    return WaitForOpenFileDialog(run.Process().Id(), run.MainWindow());
-}
-
 TEST(Journey, PhotosOfSeveralDaysPickedTitledSavedAndTheFoldersRemembered) {
     BrenvaleRun run;
     testing_support::TempDir root;
@@ -58,7 +53,7 @@ TEST(Journey, PhotosOfSeveralDaysPickedTitledSavedAndTheFoldersRemembered) {
     run.Start();
 
     // Open Camera starts in the card's folder; four photos are picked in any order.
-    HWND dialog = OpenCamera(run);
+    HWND dialog = run.OpenCamera();
     EXPECT_EQ(CurrentFolderOf(dialog), camera);
     PickFiles(dialog, "",
               QuotedNames({"IMG_0201.JPG", "IMG_0103.JPG", "IMG_0101.JPG", "IMG_0102.JPG"}));
@@ -97,7 +92,7 @@ TEST(Journey, PhotosOfSeveralDaysPickedTitledSavedAndTheFoldersRemembered) {
     }
 
     // The next import starts in the same card folder.
-    dialog = OpenCamera(run);
+    dialog = run.OpenCamera();
     EXPECT_EQ(CurrentFolderOf(dialog), camera);
     CancelFileDialog(dialog);
 

@@ -30,22 +30,11 @@ std::string MakeFolder(const BrenvaleRun& run, const std::string& name) {
     return folder;
 }
 
-HWND OpenCamera(BrenvaleRun& run) {
-    Click(run.Control(IDC_OPEN_CAMERA));
-    return WaitForOpenFileDialog(run.Process().Id(), run.MainWindow());
-}
-
 void ExpectReadyToSaveWithTheTitleSelected(BrenvaleRun& run) {
     WaitFor([&] { return !IsEnabled(run.Control(IDC_OPEN_CAMERA)); }, "Open Camera to be disabled");
     EXPECT_TRUE(IsEnabled(run.Control(IDC_SAVE_ON_PC)));
     EXPECT_EQ(run.FocusedId(), IDC_TITLE);
     EXPECT_EQ(SelectionOf(run.Control(IDC_TITLE)), (Selection{0, 7}));
-}
-
-std::string ExitAndReadSettings(BrenvaleRun& run) {
-    Click(run.Control(IDC_EXIT));
-    run.Process().WaitForExit();
-    return run.Settings().value_or("(no settings file)");
 }
 
 TEST(OpenCamera, DialogStartsInTheSourceFolderWithOneFilterAndTheReadOnlyBox) {
@@ -54,7 +43,7 @@ TEST(OpenCamera, DialogStartsInTheSourceFolderWithOneFilterAndTheReadOnlyBox) {
     run.WriteSettings(SettingsWith(folder + "\\"));
     run.Start();
     SetProgressPosition(run.Control(IDC_PROGRESS), 4);
-    const HWND dialog = OpenCamera(run);
+    const HWND dialog = run.OpenCamera();
 
     EXPECT_EQ(ProgressPositionOf(run.Control(IDC_PROGRESS)), 0);
     EXPECT_EQ(OwnerOf(dialog), run.MainWindow());
@@ -68,13 +57,13 @@ TEST(OpenCamera, DialogStartsInTheSourceFolderWithOneFilterAndTheReadOnlyBox) {
     EXPECT_FALSE(IsShown(WaitForControl(dialog, kHelpButton)));
 
     CancelFileDialog(dialog);
-    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(folder + "\\"));
+    EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(folder + "\\"));
 }
 
 TEST(OpenCamera, WithoutARememberedFolderTheDialogStartsInTheCurrentFolder) {
     BrenvaleRun run;
     run.Start();
-    const HWND dialog = OpenCamera(run);
+    const HWND dialog = run.OpenCamera();
     const std::string current = CurrentFolderOf(dialog);
     EXPECT_EQ(current.substr(current.size() - 5), "\\work") << current;
     CancelFileDialog(dialog);
@@ -90,11 +79,11 @@ TEST(OpenCamera, CancelChangesNothingButTheProgressBar) {
     MainWindowState expected = StateOf(run.MainWindow());
     expected.progress = 0;
 
-    CancelFileDialog(OpenCamera(run));
+    CancelFileDialog(run.OpenCamera());
     EXPECT_EQ(StateOf(run.MainWindow()), expected);
     EXPECT_FALSE(FindWindowLike(
         {run.Process().Id(), kDialogClass, std::nullopt, run.MainWindow(), "a message box"}));
-    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(folder + "\\"));
+    EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(folder + "\\"));
 }
 
 TEST(OpenCamera, OnePhotoByItsFullPathMakesItsFolderTheSourceFolder) {
@@ -104,9 +93,9 @@ TEST(OpenCamera, OnePhotoByItsFullPathMakesItsFolderTheSourceFolder) {
     MakeFolder(run, "DCIM\\100CANON");
     const std::string photo = run.WritePhoto("DCIM\\100CANON\\IMG_0001.JPG");
     run.Start();
-    PickFiles(OpenCamera(run), "", photo);
+    PickFiles(run.OpenCamera(), "", photo);
     ExpectReadyToSaveWithTheTitleSelected(run);
-    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(run.PhotoFolder() + "\\DCIM\\100CANON\\"));
+    EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(run.PhotoFolder() + "\\DCIM\\100CANON\\"));
 }
 
 TEST(OpenCamera, ThreePhotosInAnotherFolderRememberThatFolderWithItsBackslash) {
@@ -117,11 +106,11 @@ TEST(OpenCamera, ThreePhotosInAnotherFolderRememberThatFolderWithItsBackslash) {
         run.WritePhoto(std::string("101CANON\\") + name);
     }
     run.Start();
-    PickFiles(OpenCamera(run), folder, QuotedNames({"IMG_9.JPG", "Beach.jpg", "IMG_10.JPG"}));
+    PickFiles(run.OpenCamera(), folder, QuotedNames({"IMG_9.JPG", "Beach.jpg", "IMG_10.JPG"}));
     ExpectReadyToSaveWithTheTitleSelected(run);
     EXPECT_FALSE(FindWindowLike(
         {run.Process().Id(), kDialogClass, std::nullopt, run.MainWindow(), "a message box"}));
-    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(folder + "\\"));
+    EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(folder + "\\"));
 }
 
 // The folder of the first photo in byte order is looked up: here "B.jpg", before "a.jpg"
@@ -138,7 +127,7 @@ TEST(OpenCamera, FirstPhotoThatCannotBeOpenedIsReportedAndTheWindowStaysReadyToO
     HANDLE held = CreateFileA(first.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     run.Start();
-    PickFiles(OpenCamera(run), folder, QuotedNames({"c.jpg", "a.jpg", "B.jpg"}));
+    PickFiles(run.OpenCamera(), folder, QuotedNames({"c.jpg", "a.jpg", "B.jpg"}));
     const MessageBoxView box = WaitForMessageBox(run.Process().Id(), run.MainWindow());
     CloseHandle(held);
     EXPECT_EQ(box.caption, "brenvale");
@@ -146,7 +135,7 @@ TEST(OpenCamera, FirstPhotoThatCannotBeOpenedIsReportedAndTheWindowStaysReadyToO
     PressOk(box);
     EXPECT_TRUE(IsEnabled(run.Control(IDC_OPEN_CAMERA)));
     EXPECT_FALSE(IsEnabled(run.Control(IDC_SAVE_ON_PC)));
-    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(folder));
+    EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(folder));
 }
 
 // More photos than the 10000-byte result holds: the platform may hand back a cut-off
@@ -167,11 +156,11 @@ TEST(OpenCamera, SelectionTooLargeForTheResultIsTakenAsACancel) {
     SetProgressPosition(run.Control(IDC_PROGRESS), 2);
     MainWindowState expected = StateOf(run.MainWindow());
     expected.progress = 0;
-    PickFiles(OpenCamera(run), folder, QuotedNames(names));
+    PickFiles(run.OpenCamera(), folder, QuotedNames(names));
     EXPECT_EQ(StateOf(run.MainWindow()), expected);
     EXPECT_FALSE(FindWindowLike(
         {run.Process().Id(), kDialogClass, std::nullopt, run.MainWindow(), "a message box"}));
-    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(run.PhotoFolder() + "\\old\\"));
+    EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(run.PhotoFolder() + "\\old\\"));
 }
 
 }  // namespace

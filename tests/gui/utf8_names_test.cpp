@@ -56,10 +56,6 @@ protected:
     void SetTitle(BrenvaleRun& run, const std::string& title) {
         AskWindow(run.Control(IDC_TITLE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
     }
-    HWND OpenCamera(BrenvaleRun& run) {
-        Click(run.Control(IDC_OPEN_CAMERA));
-        return WaitForOpenFileDialog(run.Process().Id(), run.MainWindow());
-    }
     HWND OpenChooser(BrenvaleRun& run, const std::string& dest) {
         ListFolderAndAncestors(dest);
         Click(run.Control(IDC_SAVE_ON_PC));
@@ -76,11 +72,6 @@ protected:
         const MessageBoxView box = WaitForMessageBox(run.Process().Id(), run.MainWindow());
         EXPECT_EQ(box.text, "Fotos successfully saved");
         PressOk(box);
-    }
-    std::string ExitAndReadSettings(BrenvaleRun& run) {
-        Click(run.Control(IDC_EXIT));
-        run.Process().WaitForExit();
-        return run.Settings().value_or("(no settings file)");
     }
 
     testing_support::TempDir root_;
@@ -106,7 +97,7 @@ TEST_F(NamesInAnyLanguage, PhotosOnTheCommandLineAreCopiedUnderATitleInAnyLangua
     ASSERT_EQ(FileNamesIn(dest), (Names{copy2, copy1}));
     EXPECT_EQ(ReadBytes(dest + "\\" + copy1), ReadBytes(inGerman));
     EXPECT_EQ(ReadBytes(dest + "\\" + copy2), ReadBytes(inJapanese));
-    EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(german, dest));
+    EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(german, dest));
 }
 
 TEST_F(NamesInAnyLanguage, PhotosPickedInTheDialogAreCopiedAndTheFoldersOpenThereNextTime) {
@@ -118,7 +109,7 @@ TEST_F(NamesInAnyLanguage, PhotosPickedInTheDialogAreCopiedAndTheFoldersOpenTher
         BrenvaleRun run;
         run.WriteSettings(SettingsWith(photos, dest));
         run.Start();
-        const HWND dialog = OpenCamera(run);
+        const HWND dialog = run.OpenCamera();
         EXPECT_EQ(CurrentFolderOf(dialog), photos);
         PickFiles(dialog, "", QuotedNames({"IMG_0002.JPG", "IMG_0001.JPG"}));
         WaitFor([&] { return IsEnabled(run.Control(IDC_SAVE_ON_PC)); }, "ready to save");
@@ -129,14 +120,14 @@ TEST_F(NamesInAnyLanguage, PhotosPickedInTheDialogAreCopiedAndTheFoldersOpenTher
         ASSERT_EQ(FileNamesIn(dest), (Names{copy1, copy2}));
         EXPECT_EQ(ReadBytes(dest + "\\" + copy1), ReadBytes(first));
         EXPECT_EQ(ReadBytes(dest + "\\" + copy2), ReadBytes(second));
-        EXPECT_EQ(ExitAndReadSettings(run), SettingsWith(photos, dest));
+        EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(photos, dest));
     }
     // The next start: the dialog opens in the photos' folder, the chooser at the copies'.
     BrenvaleRun next;
     const std::string settings = SettingsWith(photos, dest);
     next.WriteSettings(settings);
     next.Start();
-    const HWND dialog = OpenCamera(next);
+    const HWND dialog = next.OpenCamera();
     EXPECT_EQ(CurrentFolderOf(dialog), photos);
     PickFiles(dialog, "", "IMG_0001.JPG");
     WaitFor([&] { return IsEnabled(next.Control(IDC_SAVE_ON_PC)); }, "ready to save");
@@ -147,7 +138,7 @@ TEST_F(NamesInAnyLanguage, PhotosPickedInTheDialogAreCopiedAndTheFoldersOpenTher
     }
     Click(WaitForControl(chooser, IDCANCEL));
     PressOk(WaitForMessageBox(next.Process().Id(), next.MainWindow()));
-    EXPECT_EQ(ExitAndReadSettings(next), settings);
+    EXPECT_EQ(next.ExitAndReadSettings(), settings);
 }
 
 TEST_F(NamesInAnyLanguage, SettingsFileInTheLegacyCodePageIsReadAndRewrittenInUtf8) {
@@ -157,10 +148,10 @@ TEST_F(NamesInAnyLanguage, SettingsFileInTheLegacyCodePageIsReadAndRewrittenInUt
     run.WriteSettings("[source]\r\n" + root1252 + "\\\r\n[dest]\r\nD:\\" + kUberlingen1252 +
                       "\\\r\n");
     run.Start();
-    const HWND dialog = OpenCamera(run);
+    const HWND dialog = run.OpenCamera();
     EXPECT_EQ(CurrentFolderOf(dialog), photos);
     CancelFileDialog(dialog);
-    EXPECT_EQ(ExitAndReadSettings(run),
+    EXPECT_EQ(run.ExitAndReadSettings(),
               "[source]\r\n" + photos + "\\\r\n[dest]\r\nD:\\" + kUberlingen + "\\\r\n");
 }
 

@@ -32,13 +32,7 @@ protected:
     bool Copy(const std::string& sourcePath, const std::string& base) {
         return CopyWithNumber(messages_, next_, sourcePath, base);
     }
-    std::set<std::string> DestNames() const {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dest_.Native(""))) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
-    }
+    std::set<std::string> DestNames() const { return dest_.FileNames(); }
 
     TempDir source_;
     TempDir dest_;

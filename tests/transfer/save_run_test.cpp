@@ -124,13 +124,7 @@ protected:
     }
     void ChooseDest() { window_.chosenFolder = dest_.Path(); }
     void Run() { RunSave(window_, {list_, kDefaultDate, longDate_, destFolder_, nextNumber_}); }
-    Names DestNames() const {
-        Names names;
-        for (const auto& entry : std::filesystem::directory_iterator(dest_.Native(""))) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
-    }
+    Names DestNames() const { return dest_.FileNames(); }
 
     TempDir photos_;
     TempDir dest_;
