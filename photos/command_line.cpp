@@ -4,7 +4,6 @@
 #include "photos/photo_list.h"
 #include "platform/code_page.h"
 #include "platform/file.h"
-#include "settings/folder_settings.h"
 
 namespace photos {
 
@@ -30,14 +29,6 @@ void FillFromCommandLine(const char* commandLine, CPhotoList& photos) {
     }
     if (!token.empty()) photos.Add(token.c_str());
     photos.Sort();
-}
-
-void TakePhotosFromCommandLine(const char* commandLine, CPhotoList& photos,
-                               std::string& sourceFolder, CFolderSettings& settings) {
-    FillFromCommandLine(commandLine, photos);
-    if (photos.Count() == 0) return;
-    sourceFolder = GetFolderOfPath(photos.GetAt(0));
-    settings.SetSource(sourceFolder);
 }
 
 std::string GetFolderOfPath(std::string path) {

@@ -12,6 +12,7 @@
 #include "transfer/date_stamp.h"
 #include "transfer/numbered_copy.h"
 #include "ui/about_dlg.h"
+#include "ui/command_line_photos.h"
 #include "ui/icon_layout.h"
 #include "ui/resource.h"
 
@@ -253,7 +254,7 @@ void CTransferDlg::OnOK() {
 }
 
 void CTransferDlg::ParseCommandLine() {
-    photos::TakePhotosFromCommandLine(m_cmdLine, m_photoList, m_sourceFolder, *m_pSettings);
+    ui::TakePhotosFromCommandLine(m_cmdLine, m_photoList, m_sourceFolder, *m_pSettings);
 }
 
 std::string CTransferDlg::GetFolderOfPath(std::string path) {
