@@ -17,8 +17,6 @@ install_packages
 build_release "$RELEASE_BUILD"
 
 EXE=$RELEASE_BUILD/app/brenvale.exe
-VERSION=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$RELEASE_BUILD/CMakeCache.txt")
-[ -n "$VERSION" ] || { echo "No project version in $RELEASE_BUILD/CMakeCache.txt" >&2; exit 1; }
 
 # A Windows user gets the exe alone: it must not ask for the mingw runtime's DLLs.
 runtime_dlls=$(x86_64-w64-mingw32-objdump -p "$EXE" | sed -n 's/^\s*DLL Name: //p' |
@@ -31,16 +29,6 @@ fi
 if ! EPOCH=$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null); then
     EPOCH=${SOURCE_DATE_EPOCH:-315532800}
 fi
-
-STAGE=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-package.XXXXXX")
-trap 'rm -rf "$STAGE"' EXIT
-sed -e "s/@VERSION@/$VERSION/g" -e 's/$/\r/' "$ROOT/packaging/README-windows.txt" \
-    >"$STAGE/README.txt"
-
-# Made aside and moved into place whole: an interrupted run leaves no half zip in dist.
-python3 "$ROOT/scripts/make-zip.py" "$STAGE/package.zip" "$EPOCH" \
-    brenvale.exe="$EXE" README.txt="$STAGE/README.txt"
-mkdir -p "$DIST"
-ZIP=$DIST/brenvale-$VERSION-win64.zip
-mv -f "$STAGE/package.zip" "$ZIP"
-echo "$ZIP"
+# The release build names the zip with the project's version and prints its path.
+SOURCE_DATE_EPOCH=$EPOCH BRENVALE_DIST=$(realpath -m "$DIST") \
+    cmake --build "$RELEASE_BUILD" --target windows_zip | grep -v '^\['
