@@ -13,9 +13,7 @@ SIZE_MB=${BENCH_SIZE_MB:-4}
 ROUNDS=${BENCH_ROUNDS:-3}
 
 echo "== Building the benchmark"
-cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$BUILD_DIR/win" -j2 --target copy_benchmark >/dev/null
+preset_build win "" --target copy_benchmark >/dev/null
 cmake -S "$ROOT" -B "$BUILD_DIR/bench-native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$BUILD_DIR/bench-native" -j2 --target copy_benchmark >/dev/null
 setup_wine_prefix

@@ -13,12 +13,10 @@ COUNT=${BENCH_COUNT:-500}
 SIZE_KB=${BENCH_SIZE_KB:-1600}
 ROUNDS=${BENCH_ROUNDS:-3}
 
+run_on_private_display "$0" "$@"
 echo "== Building brenvale.exe and the benchmarks"
-cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$BUILD_DIR/win" -j2 --target brenvale copy_benchmark save_benchmark >/dev/null
+preset_build win "" --target brenvale copy_benchmark save_benchmark >/dev/null
 setup_wine_prefix
-start_xvfb
 start_wineserver
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")

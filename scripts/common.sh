@@ -12,9 +12,8 @@ WINESERVER=/usr/lib/wine/wineserver64
 
 PACKAGES="g++ cmake ninja-build googletest clang-format g++-mingw-w64-x86-64-posix
 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth xdotool imagemagick
-python3 unzip desktop-file-utils libglib2.0-bin clang libclang-rt-14-dev"
+unzip desktop-file-utils xdg-utils libglib2.0-bin clang libclang-rt-14-dev"
 
-STARTED_XVFB=""
 STARTED_WINESERVER=""
 STARTED_KEEPER=""
 
@@ -31,36 +30,37 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
 }
 
-build_native() {
-    cmake -S "$ROOT" -B "$BUILD_DIR/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-        -DBRENVALE_SANITIZE=ON >/dev/null
-    cmake --build "$BUILD_DIR/native"
+# The builds are the configurations of CMakePresets.json, each in its folder under
+# BUILD_DIR: preset_build <preset> [folder] [cmake --build arguments...].
+preset_build() {
+    local preset=$1 dir=${2:-$BUILD_DIR/$1}
+    shift $(($# < 2 ? $# : 2))
+    cmake -S "$ROOT" --preset "$preset" -B "$dir" >/dev/null
+    cmake --build "$dir" "$@"
 }
+
+# The tests of a preset, in the build folder given: preset_test <preset> <folder> [ctest
+# arguments...].
+preset_test() {
+    local preset=$1 dir=$2
+    shift 2
+    (cd "$ROOT" && ctest --preset "$preset" --test-dir "$dir" "$@")
+}
+
+build_native() { preset_build native; }
+build_windows() { preset_build win; }
+# brenvale.exe alone, without the tests and GoogleTest: what the Windows package and the
+# desktop install ship. A build folder of its own, so the test build keeps its settings.
+build_release() { preset_build release "${1:-$BUILD_DIR/release}" --target brenvale; }
 
 # The libFuzzer targets, built by clang with the sanitizers and optimised, in their own folder.
 FUZZ_TARGETS="command_line command_line_text date_stamp typed_date settings photo_list file_dialog_result"
 build_fuzz() {
-    CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD_DIR/fuzz" -G Ninja \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVALE_SANITIZE=ON -DBRENVALE_FUZZ=ON \
+    local target targets=()
+    for target in $FUZZ_TARGETS; do targets+=("fuzz_$target"); done
+    cmake -S "$ROOT" --preset fuzz -B "$BUILD_DIR/fuzz" \
         -DBRENVALE_FUZZ_SMOKE_SECONDS="${BRENVALE_FUZZ_SMOKE_SECONDS:-20}" >/dev/null
-    local target targets=""
-    for target in $FUZZ_TARGETS; do targets="$targets fuzz_$target"; done
-    cmake --build "$BUILD_DIR/fuzz" --target $targets
-}
-
-build_windows() {
-    cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
-    cmake --build "$BUILD_DIR/win"
-}
-
-# brenvale.exe alone, without the tests and GoogleTest: what the Windows package and the
-# desktop install ship. A build folder of its own, so the test build keeps its settings.
-build_release() {
-    local dir=${1:-$BUILD_DIR/release}
-    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVALE_TESTS=OFF \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
-    cmake --build "$dir" --target brenvale
+    cmake --build "$BUILD_DIR/fuzz" --target "${targets[@]}"
 }
 
 # A prefix with Wine's virtual desktop (windows get captions and activate without
@@ -76,30 +76,13 @@ setup_wine_prefix() {
     touch "$WINEPREFIX/.brenvale-ready"
 }
 
-start_xvfb() {
-    local n pid
-    for n in $(seq 91 140); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        pid=$!
-        # Another run may take the same number at the same moment; the display is ours only
-        # when the lock file names our server.
-        for _ in $(seq 1 100); do
-            [ -e "/tmp/.X11-unix/X$n" ] && [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ] &&
-                break
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.05
-        done
-        if kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
-            STARTED_XVFB=$pid
-            export DISPLAY=":$n"
-            return 0
-        fi
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    echo "No free X display number" >&2
-    return 1
+# Runs the calling script again on a private, invisible display of its own, which xvfb-run
+# makes (a free number, even with other runs starting at the same moment) and ends once
+# the script has ended: run_on_private_display "$0" "$@".
+run_on_private_display() {
+    [ -n "${BRENVALE_PRIVATE_DISPLAY:-}" ] && return 0
+    BRENVALE_PRIVATE_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+        bash "$@"
 }
 
 # A persistent server makes every Wine process start in milliseconds. Wine's own
@@ -143,10 +126,5 @@ stop_started() {
         "$WINESERVER" -k 2>/dev/null || true
         "$WINESERVER" -w 2>/dev/null || true
         STARTED_WINESERVER=""
-    fi
-    if [ -n "$STARTED_XVFB" ]; then
-        kill "$STARTED_XVFB" 2>/dev/null || true
-        wait "$STARTED_XVFB" 2>/dev/null || true
-        STARTED_XVFB=""
     fi
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Brenvale for Windows and starts it under Wine on your X display. Arguments go to
+# Builds brenvale.exe alone (the release configuration) and starts it under Wine on your
+# X display. Arguments go to
 # brenvale.exe as its photo paths, as when photos are dropped onto the program's icon.
 # Without a display, BRENVALE_XVFB=1 starts a private, invisible one (for screenshots
 # and scripted checks). Installs what is missing (Debian).
@@ -16,17 +17,15 @@ TEXT
 fi
 
 install_packages
-build_windows
-setup_wine_prefix
-
 if [ "${BRENVALE_XVFB:-0}" = 1 ]; then
-    trap stop_started EXIT
-    start_xvfb
+    run_on_private_display "$0" "$@"
     echo "Brenvale runs on the private display $DISPLAY"
 fi
+build_release
+setup_wine_prefix
 
 status=0
-"$WINE" "$BUILD_DIR/win/app/brenvale.exe" "$@" || status=$?
+"$WINE" "$BUILD_DIR/release/app/brenvale.exe" "$@" || status=$?
 if [ "${BRENVALE_XVFB:-0}" = 1 ]; then
     # Let Wine's server end before the private display goes away.
     timeout 15 "$WINESERVER" -w || true

@@ -5,11 +5,11 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 install_packages
+run_on_private_display "$0" "$@"
 build_windows
 setup_wine_prefix
 trap 'stop_started; rm -rf "$shots"' EXIT
 shots=$(mktemp -d)
-start_xvfb
 start_wineserver
 start_desktop_keeper
 "$WINE" "$BUILD_DIR/win/tests/gui/readme_screenshots.exe" "$BUILD_DIR/win/app/brenvale.exe" "$shots"

@@ -52,11 +52,11 @@ wait_or_end() {  # pid
     wait "$1" 2>/dev/null || true
 }
 
-# Run alone, a test starts the display, the prefix and the server the test command starts
+# Run alone, a test runs on a display of its own and starts the prefix and the server the test command starts
 # (its exit trap calls stop_started).
 if [ -z "${DISPLAY:-}" ]; then
+    run_on_private_display "$0" "$@"
     setup_wine_prefix
-    start_xvfb
     start_wineserver
 fi
 if [ ! -f "$WINDOW_CHECK" ]; then
