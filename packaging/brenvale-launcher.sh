@@ -21,7 +21,8 @@ tell_user() {
         kdialog --title Brenvale --error "$1" && return 0
     fi
     if command -v xmessage >/dev/null; then
-        xmessage -center "Brenvale: $1" && return 0
+        # xmessage keeps each line whole, however wide: lines of a readable width.
+        xmessage -center "$(printf 'Brenvale: %s\n' "$1" | fold -s -w 72)" && return 0
     fi
     return 0
 }

@@ -34,11 +34,15 @@ DESKTOP=$DATA_HOME/applications/brenvale.desktop
 ICON_16=$DATA_HOME/icons/hicolor/16x16/apps/brenvale.png
 ICON_32=$DATA_HOME/icons/hicolor/32x32/apps/brenvale.png
 TARGETS=("$EXE" "$LAUNCHER" "$DESKTOP" "$ICON_16" "$ICON_32")
+# The desktop database: which programs open which types of file. File managers read it to
+# offer "Open with Brenvale".
+MIME_CACHE=$DATA_HOME/applications/mimeinfo.cache
 
 checksum() { sha256sum <"$1" | cut -d' ' -f1; }
 
-# The manifest: one line per folder made ("dir - <path>") and per file written
-# ("file <sha256> <path>"), folders before what they hold.
+# The manifest: one line per folder made ("dir - <path>"), per file written
+# ("file <sha256> <path>"), folders before what they hold, and the desktop database when
+# the install made it ("made - <path>").
 manifest_lines() {  # kind
     [ -f "$MANIFEST" ] || return 0
     local kind sum path
@@ -71,6 +75,15 @@ uninstall() {
             echo "Kept $path: it was changed after the install"
         fi
     done < <(manifest_lines file)
+    if [ -d "$DATA_HOME/applications" ]; then
+        update-desktop-database "$DATA_HOME/applications"
+        # A desktop database the install made, and that lists no program now, goes too.
+        if manifest_lines made | grep -qxF -- "- $MIME_CACHE" &&
+            ! grep -qv '^\[MIME Cache\]$\|^$' "$MIME_CACHE" 2>/dev/null; then
+            rm -f -- "$MIME_CACHE"
+        fi
+    fi
+    XDG_DATA_HOME=$DATA_HOME xdg-icon-resource forceupdate --mode user 2>/dev/null || true
     # What Brenvale made in its folder: the remembered folders, and its Wine prefix unless
     # photos were saved inside it.
     rm -f -- "$APP_DIR/brenvale.ini"
@@ -160,20 +173,36 @@ ENTRY
         done
     done
 
-    local sources=("$stage/brenvale.exe" "$stage/launcher" "$stage/brenvale.desktop"
-        "$stage/brenvale-16.png" "$stage/brenvale-32.png")
-    local modes=(644 755 644 644 644)
+    # The desktop database is the install's when the install made it, now or before.
+    local made_cache=""
+    if [ ! -e "$MIME_CACHE" ] || manifest_lines made | grep -qxF -- "- $MIME_CACHE"; then
+        made_cache=$MIME_CACHE
+    fi
+
+    # The program and its launcher, each moved into place whole.
+    chmod 644 "$stage/brenvale.exe"
+    chmod 755 "$stage/launcher"
+    cp -- "$stage/brenvale.exe" "$EXE.new"
+    mv -f -- "$EXE.new" "$EXE"
+    cp -- "$stage/launcher" "$LAUNCHER.new"
+    mv -f -- "$LAUNCHER.new" "$LAUNCHER"
+    # The icon in the user's icon theme, and the desktop entry with the desktop database.
+    local size
+    for size in 16 32; do
+        XDG_DATA_HOME=$DATA_HOME xdg-icon-resource install --mode user --noupdate --novendor \
+            --size "$size" "$stage/brenvale-$size.png" brenvale
+    done
+    XDG_DATA_HOME=$DATA_HOME xdg-icon-resource forceupdate --mode user
+    desktop-file-install --dir="$DATA_HOME/applications" --rebuild-mime-info-cache \
+        "$stage/brenvale.desktop"
+
     {
         for folder in "${made[@]}"; do printf 'dir - %s\n' "$folder"; done
-        for i in "${!TARGETS[@]}"; do
-            printf 'file %s %s\n' "$(checksum "${sources[i]}")" "${TARGETS[i]}"
+        for target in "${TARGETS[@]}"; do
+            printf 'file %s %s\n' "$(checksum "$target")" "$target"
         done
+        [ -z "$made_cache" ] || printf 'made - %s\n' "$made_cache"
     } >"$stage/manifest"
-    for i in "${!TARGETS[@]}"; do
-        chmod "${modes[i]}" "${sources[i]}"
-        cp -- "${sources[i]}" "${TARGETS[i]}.new"
-        mv -f -- "${TARGETS[i]}.new" "${TARGETS[i]}"
-    done
     mv -f -- "$stage/manifest" "$MANIFEST"
 
     echo "Brenvale is installed: $LAUNCHER starts it, and file managers offer it for JPEG photos."

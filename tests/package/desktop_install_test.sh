@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The Linux desktop install, into a temporary HOME with a blank and a $ in its path: a
-# valid desktop entry for JPEG photos; the launcher started as a file manager starts it
-# (gio, in the C locale) with photos whose paths hold blanks, $, ', ` and é, each of which
-# must reach Brenvale whole; a command line one character too long refused in plain words
-# with nothing started, and one exactly as long as Windows allows taken; the uninstall
-# leaving HOME as it was; a second install over a first; files changed or added by hand
-# left alone. Run by scripts/test.sh.
+# valid desktop entry for JPEG photos, in the desktop database; the launcher started as a
+# file manager starts it (gio, in the C locale) with photos whose paths hold blanks, $, ',
+# ` and é, each of which must reach Brenvale whole; a command line one character too long
+# refused in plain words with nothing started, and one exactly as long as Windows allows
+# taken; the uninstall leaving HOME as it was; a second install over a first; files
+# changed or added by hand left alone. Run by scripts/test.sh.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/common.sh"
 source "$ROOT/tests/package/checks.sh"
@@ -87,6 +87,8 @@ check "install-desktop.sh installs into HOME" install_desktop
 check "the desktop entry is valid" desktop-file-validate "$DESKTOP"
 check "it is offered for JPEG photos and takes the files chosen" eval \
     "grep -qx 'MimeType=image/jpeg;' '$DESKTOP' && grep -q '^Exec=.* %F$' '$DESKTOP'"
+check "the desktop database lists it for JPEG photos (gio mime image/jpeg)" eval \
+    "as_user gio mime image/jpeg | grep 'brenvale\.desktop' >/dev/null"
 check "its icon is installed as a 32x32 PNG" same_text \
     "$(identify -format '%m %wx%h' "$TEST_HOME/.local/share/icons/hicolor/32x32/apps/brenvale.png")" \
     "PNG 32x32"
