@@ -3,6 +3,6 @@
 
 #include "framework/win_app.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    return AfxWinMain(instance, showCommand);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return AfxWinMain();
 }

@@ -3,10 +3,6 @@
 
 #include <commctrl.h>
 
-int CButton::GetCheck() const {
-    return static_cast<int>(Send(BM_GETCHECK));
-}
-
 void CButton::SetCheck(int state) {
     Send(BM_SETCHECK, static_cast<WPARAM>(state));
 }
@@ -31,18 +27,14 @@ int CProgressCtrl::SetPos(int position) {
     return static_cast<int>(Send(PBM_SETPOS, static_cast<WPARAM>(position)));
 }
 
-int CProgressCtrl::GetPos() const {
-    return static_cast<int>(Send(PBM_GETPOS));
-}
-
 CToolTipCtrl::~CToolTipCtrl() {
     // Usually gone already: an owned popup is destroyed with its owner.
     if (m_hWnd != nullptr && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
 }
 
-bool CToolTipCtrl::Create(const CWnd& owner, DWORD style) {
-    m_hWnd = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | style, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner.Handle(), nullptr,
+bool CToolTipCtrl::Create(const CWnd& owner) {
+    m_hWnd = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, owner.Handle(), nullptr,
                              GetModuleHandleA(nullptr), nullptr);
     return m_hWnd != nullptr;
 }

@@ -9,7 +9,6 @@
 
 class CButton : public CWnd {
 public:
-    int GetCheck() const;
     void SetCheck(int state);
 };
 
@@ -26,7 +25,6 @@ public:
     void SetStep(int step);
     // Returns the previous position.
     int SetPos(int position);
-    int GetPos() const;
 };
 
 // Tooltips for the controls of a window. Mouse messages reach the tips through
@@ -35,8 +33,8 @@ class CToolTipCtrl : public CWnd {
 public:
     ~CToolTipCtrl() override;
 
-    // Creates the tooltip window, owned by owner, with WS_POPUP and the given styles.
-    bool Create(const CWnd& owner, DWORD style = 0);
+    // Creates the tooltip window, a popup owned by owner.
+    bool Create(const CWnd& owner);
     // A tool covering the control's whole window, identified by that window.
     bool AddTool(const CWnd& control, const char* text);
     void SetDelayTime(DWORD which, int milliseconds);

@@ -13,10 +13,6 @@ void ReportFailure(const char* text) {
     framework::ShowMessage(text);
 }
 
-framework::Rect ToRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 // Messages whose result a dialog procedure returns itself instead of in DWLP_MSGRESULT.
 bool ReturnsResultDirectly(UINT message) {
     switch (message) {
@@ -160,8 +156,8 @@ void CDialog::CenterOnOwner(HWND owner) {
         GetWindowRect(owner, &over);
     }
     const framework::Point origin =
-        framework::CenteredOrigin(ToRect(over), window.right - window.left,
-                                  window.bottom - window.top, ToRect(monitor.rcWork));
+        framework::CenteredOrigin(framework::ToRect(over), window.right - window.left,
+                                  window.bottom - window.top, framework::ToRect(monitor.rcWork));
     SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

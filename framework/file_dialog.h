@@ -1,5 +1,5 @@
-// The system's open-file and save-file dialog. The caller may point m_ofn at a result
-// buffer and an initial folder of its own before DoModal.
+// The system's open-file dialog. The caller points m_ofn at a result buffer, and may point
+// it at an initial folder, before DoModal.
 #pragma once
 
 #include <windows.h>
@@ -8,14 +8,11 @@
 
 #include <string>
 
-#include "framework/wnd.h"
-
 class CFileDialog {
 public:
-    // filter: entries "shown text|pattern|", ended by one more "|". A dialog without
-    // parent is owned by the application's main window.
-    CFileDialog(bool openFileDialog, const char* defaultExtension, const char* fileName,
-                DWORD flags, const char* filter, CWnd* parent = nullptr);
+    // filter: entries "shown text|pattern|", ended by one more "|". The dialog is owned by
+    // the application's main window.
+    CFileDialog(const char* defaultExtension, DWORD flags, const char* filter);
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;
 
@@ -26,9 +23,6 @@ public:
     OPENFILENAMEA m_ofn = {};
 
 private:
-    bool m_openFileDialog;
-    CWnd* m_parent;
     std::string m_defaultExtension;
     std::string m_filter;  // with NULs in place of the bars
-    char m_fileName[MAX_PATH] = {};
 };

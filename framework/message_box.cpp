@@ -3,22 +3,31 @@
 
 #include "framework/win_app.h"
 
+namespace {
+
+// Allocates nothing: it also reports exhausted memory.
+void ShowPlainBox(HWND owner, const char* text) noexcept {
+    MessageBoxA(owner, text, AfxGetAppName().c_str(), MB_OK);
+}
+
+}  // namespace
+
 namespace framework {
 
 void ShowMessage(const char* text) noexcept {
-    MessageBoxA(AfxGetMainHwnd(), text, AfxGetAppName().c_str(), MB_OK);
-}
-
-void ShowSystemErrorBox(HWND owner, const char* text) noexcept {
-    MessageBoxA(owner, text, "Error", MB_OK | MB_ICONINFORMATION);
+    ShowPlainBox(AfxGetMainHwnd(), text);
 }
 
 }  // namespace framework
 
+HWND CMessageBoxes::Owner() const noexcept {
+    return m_owner != nullptr ? m_owner : AfxGetMainHwnd();
+}
+
 void CMessageBoxes::Show(const std::string& text) {
-    framework::ShowMessage(text.c_str());
+    ShowPlainBox(Owner(), text.c_str());
 }
 
 void CMessageBoxes::ShowSystemError(const std::string& text) {
-    framework::ShowSystemErrorBox(AfxGetMainHwnd(), text.c_str());
+    MessageBoxA(Owner(), text.c_str(), "Error", MB_OK | MB_ICONINFORMATION);
 }

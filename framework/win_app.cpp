@@ -37,14 +37,12 @@ const std::string& AfxGetAppName() {
     return name;
 }
 
-int AfxWinMain(HINSTANCE instance, int showCommand) {
+int AfxWinMain() {
     // Multi-byte texts (paths, the settings file) follow the system's ANSI code page.
     _setmbcp(_MB_CP_ANSI);
 
     CWinApp* app = AfxGetApp();
     if (app == nullptr) return 1;
-    app->m_hInstance = instance;
-    app->m_nCmdShow = showCommand;
     app->m_lpCmdLine = framework::CommandLineText(GetCommandLineA());
     app->m_appName = framework::ProgramNameFromPath(platform::ExecutablePath());
 

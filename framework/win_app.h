@@ -22,11 +22,9 @@ public:
     // The process exit status; nothing relies on it.
     virtual int ExitInstance() { return 0; }
 
-    HINSTANCE m_hInstance = nullptr;
     // The arguments after the program's name (see CommandLineText): the "" of an empty
     // line, or a pointer into the process command line, which lives as long as the process.
     const char* m_lpCmdLine = "";
-    int m_nCmdShow = SW_SHOWNORMAL;
     // The program's main window while it exists: the owner of every message box and of
     // every modal dialog run without a parent.
     CWnd* m_pMainWnd = nullptr;
@@ -41,4 +39,4 @@ HWND AfxGetMainHwnd();
 const std::string& AfxGetAppName();
 
 // What WinMain runs: sets up the application object and calls its InitInstance.
-int AfxWinMain(HINSTANCE instance, int showCommand);
+int AfxWinMain();

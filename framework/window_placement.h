@@ -2,19 +2,9 @@
 // area, and kept wholly inside that work area. Window-free so it is tested natively.
 #pragma once
 
+#include "framework/rect.h"
+
 namespace framework {
-
-struct Rect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
-
-struct Point {
-    int x;
-    int y;
-};
 
 // The top-left corner that centres a window of width x height over `over`, moved back
 // inside `bounds` where it would stick out (its top-left corner first, when it is larger).

@@ -7,6 +7,17 @@
 
 #include <string>
 
+#include "framework/rect.h"
+
+namespace framework {
+
+inline Rect ToRect(const RECT& rect) {
+    return {static_cast<int>(rect.left), static_cast<int>(rect.top), static_cast<int>(rect.right),
+            static_cast<int>(rect.bottom)};
+}
+
+}  // namespace framework
+
 class CWnd {
 public:
     CWnd() = default;

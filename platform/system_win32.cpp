@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/owner_win32.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -34,15 +35,16 @@ std::string SystemErrorText(unsigned long code) {
 
 LastWriteDate ReadLastWriteDate(const std::string& path) {
     LastWriteDate result;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
         result.error = GetLastError();
         return result;
     }
+    const OwnedHandle file(opened);
     FILETIME lastWrite{}, local{};
     SYSTEMTIME calendar{};
-    if (!GetFileTime(file, nullptr, nullptr, &lastWrite)) {
+    if (!GetFileTime(file.Get(), nullptr, nullptr, &lastWrite)) {
         result.step = FileTimeStep::GetFileTime;
     } else if (!FileTimeToLocalFileTime(&lastWrite, &local)) {
         result.step = FileTimeStep::ToLocalTime;
@@ -55,7 +57,6 @@ LastWriteDate ReadLastWriteDate(const std::string& path) {
         result.day = calendar.wDay;
     }
     if (result.step != FileTimeStep::Done) result.error = GetLastError();
-    CloseHandle(file);
     return result;
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "framework/rect.h"
+
 // Room of the chooser's text buffers, and how much of the initial folder is used.
 constexpr unsigned kChooserPathRoom = 520;
 constexpr unsigned kChooserInitialFolderBytes = 518;
@@ -28,4 +30,4 @@ void ScreenRectToClient(HWND window, RECT& rect);
 
 // Moves `window` to `rect` (in its parent's client coordinates, or the screen's for a
 // top-level window).
-void MoveWindowToRect(HWND window, const RECT& rect, BOOL repaint);
+void MoveWindowToRect(HWND window, const framework::Rect& rect, BOOL repaint);

@@ -8,31 +8,31 @@
 
 #include <cstring>
 
+#include "framework/wnd.h"
+#include "platform/owner_win32.h"
 #include "transfer/folder_chooser_layout.h"
 
 namespace {
 
 constexpr int kExistenceMode = 0;
 
-transfer::PixelRect ToPixelRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-RECT ToRect(const transfer::PixelRect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-void CopyBytes(char* to, const char* from, unsigned count) {
+// Copies at most count bytes of a multi-byte path, never half a character.
+void CopyPathBytes(char* to, const char* from, unsigned count) {
     _mbsnbcpy(reinterpret_cast<unsigned char*>(to), reinterpret_cast<const unsigned char*>(from),
               count);
 }
 
-void FreeShellItem(LPITEMIDLIST item) {
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr) return;
-    allocator->Free(item);
-    allocator->Release();
-}
+// A shell item is freed by the shell's allocator.
+struct FreeShellItem {
+    bool operator()(LPITEMIDLIST item) const noexcept {
+        IMalloc* shellAllocator = nullptr;
+        if (FAILED(SHGetMalloc(&shellAllocator)) || shellAllocator == nullptr) return false;
+        const platform::OwnedComObject<IMalloc> allocator(shellAllocator);
+        allocator.Get()->Free(item);
+        return true;
+    }
+};
+using OwnedShellItem = platform::Owner<LPITEMIDLIST, FreeShellItem>;
 
 void OnChooserInitialized(HWND chooser, LPARAM initialFolder) {
     SetWindowLongA(chooser, GWL_STYLE, GetWindowLongA(chooser, GWL_STYLE) & ~DS_CONTEXTHELP);
@@ -44,7 +44,7 @@ void OnChooserInitialized(HWND chooser, LPARAM initialFolder) {
 
     RECT window;
     GetWindowRect(chooser, &window);
-    MoveWindowToRect(chooser, ToRect(transfer::EnlargedChooserRect(ToPixelRect(window))), TRUE);
+    MoveWindowToRect(chooser, transfer::EnlargedChooserRect(framework::ToRect(window)), TRUE);
 
     RECT client;
     GetClientRect(chooser, &client);
@@ -57,9 +57,9 @@ void OnChooserInitialized(HWND chooser, LPARAM initialFolder) {
     const transfer::FolderChooserLayout layout = transfer::LayOutFolderChooser(
         client.right - client.left, client.bottom - client.top, cancelRect.right - cancelRect.left,
         cancelRect.bottom - cancelRect.top);
-    if (cancel != nullptr) MoveWindowToRect(cancel, ToRect(layout.cancel), FALSE);
-    if (HWND ok = GetDlgItem(chooser, IDOK)) MoveWindowToRect(ok, ToRect(layout.ok), FALSE);
-    MoveWindowToRect(tree, ToRect(layout.tree), FALSE);
+    if (cancel != nullptr) MoveWindowToRect(cancel, layout.cancel, FALSE);
+    if (HWND ok = GetDlgItem(chooser, IDOK)) MoveWindowToRect(ok, layout.ok, FALSE);
+    MoveWindowToRect(tree, layout.tree, FALSE);
 }
 
 // Only an existing folder of the file system that is not a shortcut may be chosen. The
@@ -90,7 +90,7 @@ bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsign
     char initial[kChooserPathRoom];
     std::memset(initial, 0, sizeof initial);
     if (initialFolder != nullptr && initialFolder[0] != '\0') {
-        CopyBytes(initial, initialFolder, kChooserInitialFolderBytes);
+        CopyPathBytes(initial, initialFolder, kChooserInitialFolderBytes);
     } else {
         GetCurrentDirectoryA(kChooserInitialFolderBytes, initial);
     }
@@ -100,19 +100,15 @@ bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsign
     request.ulFlags = BIF_RETURNONLYFSDIRS;
     request.lpfn = BrowseCallbackProc;
     request.lParam = reinterpret_cast<LPARAM>(initial);
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&request);
-    if (chosen == nullptr) return false;
+    const OwnedShellItem chosen(SHBrowseForFolderA(&request));
+    if (!chosen) return false;
 
-    bool result = false;
     char path[kChooserPathRoom];
     std::memset(path, 0, sizeof path);
-    if (SHGetPathFromIDListA(chosen, path)) {
-        std::memset(folder, 0, size);
-        CopyBytes(folder, path, size - 1);
-        result = true;
-    }
-    FreeShellItem(chosen);
-    return result;
+    if (!SHGetPathFromIDListA(chosen.Get(), path)) return false;
+    std::memset(folder, 0, size);
+    CopyPathBytes(folder, path, size - 1);
+    return true;
 }
 
 int CALLBACK BrowseCallbackProc(HWND window, UINT message, LPARAM value, LPARAM data) {
@@ -137,7 +133,7 @@ void ScreenRectToClient(HWND window, RECT& rect) {
     rect = {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
-void MoveWindowToRect(HWND window, const RECT& rect, BOOL repaint) {
+void MoveWindowToRect(HWND window, const framework::Rect& rect, BOOL repaint) {
     MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                repaint);
 }

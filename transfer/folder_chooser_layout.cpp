@@ -5,24 +5,24 @@ namespace transfer {
 
 namespace {
 
-constexpr long kMargin = 5;
-constexpr long kButtonGap = 10;
+constexpr int kMargin = 5;
+constexpr int kButtonGap = 10;
 
 }  // namespace
 
-PixelRect EnlargedChooserRect(const PixelRect& window) {
+framework::Rect EnlargedChooserRect(const framework::Rect& window) {
     return {window.left, window.top, window.right + kChooserExtraWidth,
             window.bottom + kChooserExtraHeight};
 }
 
-FolderChooserLayout LayOutFolderChooser(long clientWidth, long clientHeight, long cancelWidth,
-                                        long cancelHeight) {
+FolderChooserLayout LayOutFolderChooser(int clientWidth, int clientHeight, int cancelWidth,
+                                        int cancelHeight) {
     FolderChooserLayout layout;
-    const long buttonTop = clientHeight - kMargin - cancelHeight;
-    const long buttonBottom = clientHeight - kMargin;
+    const int buttonTop = clientHeight - kMargin - cancelHeight;
+    const int buttonBottom = clientHeight - kMargin;
     layout.cancel = {clientWidth - kMargin - cancelWidth, buttonTop, clientWidth - kMargin,
                      buttonBottom};
-    const long okRight = layout.cancel.left - kButtonGap;
+    const int okRight = layout.cancel.left - kButtonGap;
     layout.ok = {okRight - cancelWidth, buttonTop, okRight, buttonBottom};
     layout.tree = {kMargin, kMargin, clientWidth - kMargin, layout.ok.top - kMargin};
     return layout;

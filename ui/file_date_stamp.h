@@ -5,8 +5,6 @@
 #include <windows.h>
 
 // Writes the short stamp ("yymmdd", the year modulo 1000) of the photo's last-write time
-// into stamp; on failure shows why, leaves stamp empty and returns false.
+// into stamp; on failure shows why in boxes owned by `owner`, leaves stamp empty and
+// returns false.
 bool GetFileDateStamp(HWND owner, const char* photoPath, char* stamp);
-
-// Shows the system's text for the calling thread's last error in the "Error" box.
-void ReportLastError(HWND owner);

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "framework/file_dialog.h"
+#include "framework/paint_dc.h"
 #include "photos/command_line.h"
 #include "photos/file_dialog_result.h"
 #include "transfer/date_stamp.h"
@@ -54,29 +55,50 @@ void CTransferDlg::DoDataExchange() {
 
 BOOL CTransferDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    AddAboutToSystemMenu();
+    SetIcons();
+    SetInitialTexts();
+    m_fileBuffer.reset(new char[m_fileBufferSize]);
+    TakeCursors();
+    AddToolTips();
+    SetUpProgress();
 
-    // The information dialog is offered in the system menu too.
-    if (HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE)) {
-        char text[256] = "";
-        LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text);
-        if (text[0] != '\0') {
-            AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-            AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
-        }
+    if (m_cmdLine[0] != '\0') {
+        OpenWithCommandLinePhotos();
+        return FALSE;
     }
+    SetButtonState(ButtonState::ReadyToOpen);
+    return TRUE;  // the system gives the focus to Open Camera, the first tab stop
+}
 
+// The information dialog is offered in the system menu too.
+void CTransferDlg::AddAboutToSystemMenu() {
+    HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE);
+    if (systemMenu == nullptr) return;
+    char text[256] = "";
+    LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text);
+    if (text[0] == '\0') return;
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
+}
+
+void CTransferDlg::SetIcons() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+}
 
+void CTransferDlg::SetInitialTexts() {
     m_titleEdit.SetText(kDefaultTitle);
     m_dateEdit.SetText(m_dateText);
     m_longDateCheck.SetCheck(BST_UNCHECKED);
+}
 
-    m_fileBuffer.reset(new char[m_fileBufferSize]);
-
+void CTransferDlg::TakeCursors() {
     m_hNormalCursor = GetCursor();
     m_hWaitCursor = LoadCursorA(nullptr, IDC_WAIT);
+}
 
+void CTransferDlg::AddToolTips() {
     m_toolTip.Create(*this);
     m_toolTip.SetDelayTime(TTDT_AUTOPOP, kTipShowMilliseconds);
     m_toolTip.SetMaxTipWidth(kTipMaxWidthPixels);
@@ -95,22 +117,21 @@ BOOL CTransferDlg::OnInitDialog() {
     };
     for (const auto& tip : tips) m_toolTip.AddTool(tip.control, tip.text);
     m_toolTip.Activate(true);
+}
 
+void CTransferDlg::SetUpProgress() {
     m_progress.SetRange(0, kProgressSteps);
     m_progress.SetStep(1);
+}
 
-    if (m_cmdLine[0] != '\0') {
-        // Photos dropped onto the program's icon: ready to save, the title selected so
-        // that typing replaces it.
-        ParseCommandLine();
-        SetButtonState(ButtonState::ReadyToSave);
-        m_titleEdit.Focus();
-        m_titleEdit.SetSel(0, -1);
-        m_titleEdit.ScrollCaret();
-        return FALSE;
-    }
-    SetButtonState(ButtonState::ReadyToOpen);
-    return TRUE;  // the system gives the focus to Open Camera, the first tab stop
+// Photos dropped onto the program's icon: ready to save, the title selected so that
+// typing replaces it.
+void CTransferDlg::OpenWithCommandLinePhotos() {
+    ParseCommandLine();
+    SetButtonState(ButtonState::ReadyToSave);
+    m_titleEdit.Focus();
+    m_titleEdit.SetSel(0, -1);
+    m_titleEdit.ScrollCaret();
 }
 
 BOOL CTransferDlg::PreTranslateMessage(MSG* message) {
@@ -170,16 +191,14 @@ bool CTransferDlg::OnSysCommand(UINT id, LPARAM) {
 
 bool CTransferDlg::OnPaint() {
     if (!IsIconic(m_hWnd)) return false;  // the dialog paints itself and its controls
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    const CPaintDC dc(m_hWnd);
+    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Handle()));
     RECT client;
     GetClientRect(m_hWnd, &client);
     const ui::IconOrigin origin =
         ui::CenteredIconOrigin(client.right - client.left, client.bottom - client.top,
                                GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-    DrawIcon(dc, origin.x, origin.y, m_hIcon);
-    EndPaint(m_hWnd, &paint);
+    DrawIcon(dc.Handle(), origin.x, origin.y, m_hIcon);
     return true;
 }
 
@@ -209,7 +228,7 @@ void CTransferDlg::OnOpenCamera() {
     m_progress.SetPos(0);
     const std::string initialFolder = m_sourceFolder;
 
-    CFileDialog dialog(true, "jpg", nullptr,
+    CFileDialog dialog("jpg",
                        OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
                        "JPG-Files (*.jpg)|*.jpg||");
     dialog.m_ofn.lpstrFile = m_fileBuffer.get();

@@ -45,6 +45,15 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // The parts of OnInitDialog.
+    void AddAboutToSystemMenu();
+    void SetIcons();
+    void SetInitialTexts();
+    void TakeCursors();
+    void AddToolTips();
+    void SetUpProgress();
+    void OpenWithCommandLinePhotos();
+
     bool OnSysCommand(UINT id, LPARAM lParam);
     bool OnPaint();
     HCURSOR OnQueryDragIcon();
@@ -88,8 +97,8 @@ public:
 
 private:
     CToolTipCtrl m_toolTip;
-    // Deleting it writes brenvale.ini: done by the exit handler alone, so Escape leaves
-    // the file as it was.
+    // A plain pointer, not an owner: deleting it writes brenvale.ini, which the exit
+    // handler alone does, so Escape (and this window's destructor) leave the file as it was.
     CFolderSettings* m_pSettings = nullptr;
     std::string m_sourceFolder;  // where the open-file dialog starts
     std::string m_destFolder;    // where the folder chooser starts

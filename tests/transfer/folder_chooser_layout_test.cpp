@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-using transfer::PixelRect;
+using PixelRect = framework::Rect;
 
 namespace {
 

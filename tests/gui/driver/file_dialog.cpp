@@ -3,47 +3,13 @@
 #include <commdlg.h>
 
 #include "driver/controls.h"
-#include "driver/handle.h"
 #include "driver/input.h"
+#include "driver/remote_buffer.h"
 #include "driver/windows.h"
 
 namespace gui_driver {
 
 namespace {
-
-// A block of memory in another process, for messages whose answer is written through a
-// pointer: the program under test writes into its own address space.
-class RemoteBuffer {
-public:
-    RemoteBuffer(DWORD processId, std::size_t size)
-        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId)),
-          size_(size) {
-        if (!process_) throw DriverError("cannot open process " + std::to_string(processId));
-        address_ =
-            VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-        if (address_ == nullptr) throw DriverError("cannot allocate memory in the program");
-    }
-    ~RemoteBuffer() { VirtualFreeEx(process_.Get(), address_, 0, MEM_RELEASE); }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
-    std::string ReadText() const {
-        std::string text(size_, '\0');
-        SIZE_T read = 0;
-        if (!ReadProcessMemory(process_.Get(), address_, &text[0], size_, &read)) {
-            throw DriverError("cannot read the program's memory");
-        }
-        text.resize(strnlen(text.data(), read));
-        return text;
-    }
-
-private:
-    OwnedHandle process_;
-    std::size_t size_;
-    void* address_ = nullptr;
-};
 
 DWORD ProcessOf(HWND window) {
     DWORD processId = 0;

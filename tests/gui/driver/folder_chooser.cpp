@@ -1,15 +1,11 @@
 #include "driver/folder_chooser.h"
 
-#include <cstddef>
-
 #include "driver/controls.h"
 #include "driver/windows.h"
 
 namespace gui_driver {
 
 namespace {
-
-constexpr std::size_t kTextRoom = 520;
 
 SIZE SizeOf(const RECT& rect) {
     return {rect.right - rect.left, rect.bottom - rect.top};
@@ -39,22 +35,7 @@ FolderChooserLayoutView LayoutOf(HWND chooser) {
 
 FolderTree::FolderTree(HWND chooser, DWORD processId)
     : tree_(WaitForControl(chooser, kFolderTreeId)),
-      process_(
-          OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId)),
-      remote_(nullptr) {
-    if (process_ == nullptr) throw DriverError("cannot open the chooser's process");
-    remote_ = VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kTextRoom,
-                             MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (remote_ == nullptr) {
-        CloseHandle(process_);
-        throw DriverError("cannot lend memory in the chooser's process");
-    }
-}
-
-FolderTree::~FolderTree() {
-    VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
-    CloseHandle(process_);
-}
+      remote_(processId, sizeof(TVITEMA) + kFolderTextRoom) {}
 
 HTREEITEM FolderTree::Selected() const {
     return reinterpret_cast<HTREEITEM>(AskWindow(tree_, TVM_GETNEXTITEM, TVGN_CARET, 0));
@@ -66,25 +47,19 @@ HTREEITEM FolderTree::ParentOf(HTREEITEM item) const {
 }
 
 std::string FolderTree::TextOf(HTREEITEM item) const {
-    char* remoteText = static_cast<char*>(remote_) + sizeof(TVITEMA);
     TVITEMA request = {};
     request.mask = TVIF_TEXT | TVIF_HANDLE;
     request.hItem = item;
-    request.pszText = remoteText;
-    request.cchTextMax = static_cast<int>(kTextRoom);
-    const char zeros[kTextRoom] = {};
-    SIZE_T moved = 0;
-    if (!WriteProcessMemory(process_, remote_, &request, sizeof request, &moved) ||
-        !WriteProcessMemory(process_, remoteText, zeros, sizeof zeros, &moved)) {
-        throw DriverError("cannot write to the chooser's process");
-    }
-    if (!AskWindow(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote_))) {
+    request.pszText = remote_.At(sizeof(TVITEMA));
+    request.cchTextMax = static_cast<int>(kFolderTextRoom);
+    const char zeros[kFolderTextRoom] = {};
+    remote_.Write(0, &request, sizeof request);
+    remote_.Write(sizeof(TVITEMA), zeros, sizeof zeros);
+    if (!AskWindow(tree_, TVM_GETITEMA, 0, remote_.Address())) {
         throw DriverError("the chooser's tree does not tell an item's text");
     }
-    char text[kTextRoom] = {};
-    if (!ReadProcessMemory(process_, remoteText, text, sizeof text - 1, &moved)) {
-        throw DriverError("cannot read from the chooser's process");
-    }
+    char text[kFolderTextRoom] = {};
+    remote_.Read(sizeof(TVITEMA), text, sizeof text - 1);
     return text;
 }
 

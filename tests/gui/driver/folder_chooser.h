@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "driver/remote_buffer.h"
 #include "driver/wait.h"
 
 namespace gui_driver {
@@ -36,9 +37,6 @@ FolderChooserLayoutView LayoutOf(HWND chooser);
 class FolderTree {
 public:
     FolderTree(HWND chooser, DWORD processId);
-    ~FolderTree();
-    FolderTree(const FolderTree&) = delete;
-    FolderTree& operator=(const FolderTree&) = delete;
 
     HTREEITEM Selected() const;
     HTREEITEM ParentOf(HTREEITEM item) const;
@@ -50,9 +48,11 @@ public:
     void Select(HTREEITEM item) const;
 
 private:
+    // Room for an item's text.
+    static constexpr std::size_t kFolderTextRoom = 520;
+
     HWND tree_;
-    HANDLE process_;
-    void* remote_;  // room for a TVITEMA and its text in the chooser's process
+    RemoteBuffer remote_;  // a TVITEMA and its text in the chooser's process
 };
 
 }  // namespace gui_driver
