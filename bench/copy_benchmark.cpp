@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/message_port.h"
 #include "platform/file.h"
-#include "platform/user_messages.h"
 #include "transfer/numbered_copy.h"
 
 namespace {
 
-class PrintedMessages : public platform::UserMessages {
+class PrintedMessages : public framework::MessagePort {
 public:
     void Show(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     void ShowSystemError(const std::string& text) override { Show("Error: " + text); }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/user_messages.h"
+#include "framework/message_port.h"
 
 namespace framework {
 
@@ -16,7 +16,7 @@ void ShowMessage(const char* text) noexcept;
 
 // How the window-free code (copying, the date stamp) tells the user something: boxes
 // owned by the given window, or by the main window when none is given.
-class CMessageBoxes final : public platform::UserMessages {
+class CMessageBoxes final : public framework::MessagePort {
 public:
     explicit CMessageBoxes(HWND owner = nullptr) : m_owner(owner) {}
 

@@ -32,7 +32,7 @@ void FillFromCommandLine(const char* commandLine, CPhotoList& photos) {
 }
 
 std::string GetFolderOfPath(std::string path) {
-    platform::File file(path, platform::OpenMode::Read);
+    platform::File file(path, platform::OpenMode::ReadExclusive);
     std::string fullPath = file.GetFilePath();
     file.Close();
     const std::size_t lastBackslash = platform::FindLastBackslash(fullPath);

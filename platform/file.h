@@ -11,7 +11,7 @@ namespace platform {
 
 // Each mode fixes access, sharing and creation together.
 enum class OpenMode {
-    Read,           // read an existing file; nobody else may open it meanwhile
+    ReadExclusive,  // read an existing file; nobody else may open it meanwhile
     ReadDenyWrite,  // read an existing file; others may read it meanwhile, not write it
     Create,         // create or empty a file for writing; nobody else may open it meanwhile
     CreateNew,      // create a file for writing only when the name is free; no sharing

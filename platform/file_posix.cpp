@@ -25,7 +25,7 @@ int AsFd(std::intptr_t handle) {
 unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle) {
     int flags = O_RDONLY;
     switch (mode) {
-        case OpenMode::Read:
+        case OpenMode::ReadExclusive:
         case OpenMode::ReadDenyWrite:
             break;
         case OpenMode::Create:

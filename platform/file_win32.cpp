@@ -16,7 +16,7 @@ unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle
     DWORD share = 0;
     DWORD creation = OPEN_EXISTING;
     switch (mode) {
-        case OpenMode::Read:
+        case OpenMode::ReadExclusive:
             break;
         case OpenMode::ReadDenyWrite:
             share = FILE_SHARE_READ;

@@ -63,7 +63,7 @@ LastWriteDate LocalDateOfFileTime(std::int64_t written, long offsetFromUtc) {
 LastWriteDate ReadLastWriteDate(const std::string& path) {
     LastWriteDate result;
     std::intptr_t handle = -1;
-    result.error = native::Open(path, OpenMode::Read, handle);
+    result.error = native::Open(path, OpenMode::ReadExclusive, handle);
     if (result.error != 0) return result;
     const int fd = static_cast<int>(handle);
     struct stat info {};

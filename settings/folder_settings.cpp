@@ -65,7 +65,7 @@ CFolderSettings::~CFolderSettings() {
 void CFolderSettings::Load() {
     try {
         platform::TextFile file;
-        if (!file.Open(m_iniPath, platform::OpenMode::Read)) return;
+        if (!file.Open(m_iniPath, platform::OpenMode::ReadExclusive)) return;
         std::string source = ValueAfterKey(file, kSourceKey);
         std::string dest = ValueAfterKey(file, kDestKey);
         m_source = std::move(source);
@@ -83,7 +83,7 @@ void CFolderSettings::Save() {
         // A settings file that another program holds open is left alone.
         platform::File probe;
         platform::FileError error;
-        if (!probe.Open(m_iniPath, platform::OpenMode::Read, &error) &&
+        if (!probe.Open(m_iniPath, platform::OpenMode::ReadExclusive, &error) &&
             platform::File::Exists(m_iniPath)) {
             return;
         }

@@ -124,12 +124,12 @@ bool FindEmbeddedDate(const std::string& photoPath, char* stamp, bool longDate) 
     return false;
 }
 
-bool GetFileDateStamp(platform::UserMessages& messages, const std::string& photoPath, char* stamp) {
+bool GetFileDateStamp(framework::MessagePort& messages, const std::string& photoPath, char* stamp) {
     stamp[0] = '\0';
     return StampFromLastWriteDate(messages, platform::ReadLastWriteDate(photoPath), stamp);
 }
 
-bool StampFromLastWriteDate(platform::UserMessages& messages, const platform::LastWriteDate& date,
+bool StampFromLastWriteDate(framework::MessagePort& messages, const platform::LastWriteDate& date,
                             char* stamp) {
     stamp[0] = '\0';
     if (date.step == platform::FileTimeStep::Done) {
@@ -147,7 +147,7 @@ bool StampFromLastWriteDate(platform::UserMessages& messages, const platform::La
     return false;
 }
 
-void ReportLastError(platform::UserMessages& messages, unsigned long errorCode) {
+void ReportLastError(framework::MessagePort& messages, unsigned long errorCode) {
     std::string text = platform::SystemErrorText(errorCode);
     if (text.empty()) text = std::to_string(errorCode);
     messages.ShowSystemError(text);

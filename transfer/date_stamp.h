@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "framework/message_port.h"
 #include "platform/system.h"
-#include "platform/user_messages.h"
 
 namespace transfer {
 
@@ -23,16 +23,16 @@ bool FindEmbeddedDate(const std::string& photoPath, char* stamp, bool longDate);
 
 // Writes the short stamp from the file's last-write time in local time, with the year
 // modulo 1000 ("090307", "9991231"). On failure shows its messages and leaves stamp empty.
-bool GetFileDateStamp(platform::UserMessages& messages, const std::string& photoPath, char* stamp);
+bool GetFileDateStamp(framework::MessagePort& messages, const std::string& photoPath, char* stamp);
 
 // The part of GetFileDateStamp after the file's time was read: the stamp, or the messages
 // for the step that failed, the last with the error code captured at that step.
-bool StampFromLastWriteDate(platform::UserMessages& messages, const platform::LastWriteDate& date,
+bool StampFromLastWriteDate(framework::MessagePort& messages, const platform::LastWriteDate& date,
                             char* stamp);
 
 // Shows the system's text for the error code in the system-error box; the code's number
 // when the system has no text for it.
-void ReportLastError(platform::UserMessages& messages, unsigned long errorCode);
+void ReportLastError(framework::MessagePort& messages, unsigned long errorCode);
 
 // Whether the run takes each photo's own date: the date edit still holds exactly the
 // default date text.

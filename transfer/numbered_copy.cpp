@@ -21,7 +21,7 @@ std::string NumberedName(const std::string& destBase, int number) {
 // A name counts as taken only when a file under it opens for reading.
 bool IsTaken(const std::string& name) {
     platform::File probe;
-    return probe.Open(name, platform::OpenMode::Read);
+    return probe.Open(name, platform::OpenMode::ReadExclusive);
 }
 
 std::string ErrorText(const platform::FileError& error) {
@@ -47,7 +47,7 @@ void CloseQuietly(platform::File& file) {
 
 }  // namespace
 
-bool CopyWithNumber(platform::UserMessages& messages, int& nextNumber,
+bool CopyWithNumber(framework::MessagePort& messages, int& nextNumber,
                     const std::string& sourcePath, const std::string& destBase) {
     int number = nextNumber;
     std::string copyName;

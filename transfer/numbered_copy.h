@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/user_messages.h"
+#include "framework/message_port.h"
 
 namespace transfer {
 
@@ -16,7 +16,7 @@ constexpr int kLastNumber = 999;
 // Returns false after showing why ("Number of files with same title limited by 999",
 // "Error Source ...", "Error Destination ..."). A read or write that fails during the copy
 // deletes the partial copy and raises platform::FileError; the photo is never changed.
-bool CopyWithNumber(platform::UserMessages& messages, int& nextNumber,
+bool CopyWithNumber(framework::MessagePort& messages, int& nextNumber,
                     const std::string& sourcePath, const std::string& destBase);
 
 }  // namespace transfer

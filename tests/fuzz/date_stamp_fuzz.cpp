@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/message_port.h"
 #include "fuzz_support.h"
-#include "platform/user_messages.h"
 #include "transfer/date_stamp.h"
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 constexpr std::size_t kSearchedBytes = 4096;
 constexpr std::size_t kTextLength = 19;
 
-class Messages : public platform::UserMessages {
+class Messages : public framework::MessagePort {
 public:
     std::vector<std::string> shown;
     void Show(const std::string& text) override { shown.push_back(text); }

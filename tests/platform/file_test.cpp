@@ -15,7 +15,7 @@ TEST(File, MissingFileRaisesAnErrorNamingFileAndCause) {
     TempDir dir;
     const std::string path = dir.PathOf("missing.jpg");
     try {
-        File file(path, OpenMode::Read);
+        File file(path, OpenMode::ReadExclusive);
         FAIL() << "opened a missing file";
     } catch (const FileError& error) {
         EXPECT_EQ(path, error.FileName());
@@ -66,7 +66,7 @@ TEST(File, ReadsToTheEndAndRewinds) {
 TEST(File, FolderCannotBeOpenedAsAFile) {
     TempDir dir;
     File file;
-    EXPECT_FALSE(file.Open(dir.Path(), OpenMode::Read));
+    EXPECT_FALSE(file.Open(dir.Path(), OpenMode::ReadExclusive));
 }
 
 TEST(File, FullPathOfARelativeNameIsAbsolute) {
@@ -75,7 +75,7 @@ TEST(File, FullPathOfARelativeNameIsAbsolute) {
     std::filesystem::current_path(dir.Native(""));
     dir.Write("IMG_0001.JPG", "x");
     {
-        File file("IMG_0001.JPG", OpenMode::Read);
+        File file("IMG_0001.JPG", OpenMode::ReadExclusive);
         const std::string& full = file.GetFilePath();
         EXPECT_EQ("\\IMG_0001.JPG", full.substr(full.size() - 13));
         EXPECT_EQ(

@@ -16,7 +16,7 @@ namespace {
 std::vector<std::string> Lines(const TempDir& dir, const std::string& bytes) {
     dir.Write("t.txt", bytes);
     TextFile file;
-    EXPECT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::Read));
+    EXPECT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
     std::vector<std::string> lines;
     std::string line;
     while (file.ReadLine(line)) lines.push_back(line);
@@ -58,7 +58,7 @@ TEST(TextFile, WritesCrLfAndRereadsFromTheStart) {
     }
     EXPECT_EQ("[source]\r\n\r\n", dir.Read("w.txt"));
     TextFile file;
-    ASSERT_TRUE(file.Open(dir.PathOf("w.txt"), OpenMode::Read));
+    ASSERT_TRUE(file.Open(dir.PathOf("w.txt"), OpenMode::ReadExclusive));
     std::string line;
     ASSERT_TRUE(file.ReadLine(line));
     ASSERT_TRUE(file.ReadLine(line));
@@ -88,7 +88,7 @@ TEST(TextFile, LinesLongerThanTheLimitAreCutAndReadToTheirEnd) {
         SCOPED_TRACE(c.bytes);
         dir.Write("t.txt", c.bytes);
         TextFile file;
-        ASSERT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::Read));
+        ASSERT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
         std::vector<std::string> lines;
         std::vector<bool> whole;
         std::string line;
@@ -106,7 +106,7 @@ TEST(TextFile, LongLineIsPassedOverAcrossManyReads) {
     TempDir dir;
     dir.Write("t.txt", std::string(100000, 'x') + "\r\nnext\r\n");
     TextFile file;
-    ASSERT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::Read));
+    ASSERT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
     std::string line;
     bool whole = true;
     ASSERT_TRUE(file.ReadLine(line, 5000, whole));

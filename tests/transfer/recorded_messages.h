@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/user_messages.h"
+#include "framework/message_port.h"
 
 namespace testing_support {
 
-class RecordedMessages : public platform::UserMessages {
+class RecordedMessages : public framework::MessagePort {
 public:
     // Plain boxes as "box: <text>", the system-error box as "error box: <text>".
     std::vector<std::string> shown;

@@ -30,7 +30,7 @@ const char kDefaultDate[] = "Date of foto";
 
 // The main window as a save run sees it, writing down everything the run does to it in
 // order. Dates and copies go to the real date stamp and numbered copy, on real files.
-class RecordingWindow : public transfer::SaveRunWindow, public platform::UserMessages {
+class RecordingWindow : public transfer::SaveRunWindow, public framework::MessagePort {
 public:
     RecordingWindow(const TempDir& photos, const TempDir& dest, int& nextNumber)
         : photos_(photos), dest_(dest), nextNumber_(nextNumber) {}

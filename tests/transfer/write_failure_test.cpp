@@ -16,7 +16,7 @@ using testing_support::TempDir;
 namespace {
 
 std::string ReadWhole(const std::string& path) {
-    platform::File file(path, platform::OpenMode::Read);
+    platform::File file(path, platform::OpenMode::ReadExclusive);
     std::string bytes;
     char buffer[65536];
     while (const std::size_t got = file.Read(buffer, sizeof buffer)) bytes.append(buffer, got);
