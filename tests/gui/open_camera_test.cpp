@@ -11,6 +11,7 @@
 #include "driver/file_dialog.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
+#include "driver/outside.h"
 #include "driver/windows.h"
 
 namespace brenvale {
@@ -26,7 +27,7 @@ std::string SettingsWith(const std::string& source) {
 
 std::string MakeFolder(const BrenvaleRun& run, const std::string& name) {
     const std::string folder = run.PhotoFolder() + "\\" + name;
-    CreateDirectoryA(folder.c_str(), nullptr);
+    MakeFoldersOutside(folder);
     return folder;
 }
 
