@@ -240,16 +240,25 @@ TEST(BrowseCallbackProc, TakesOkAwayFromAnythingButAnExistingFolderAndNeverGives
         EXPECT_EQ(BrowseCallbackProc(chooser, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(item), 0),
                   0);
     };
+    // Whether the callback asked the chooser, by a posted message, to keep OK disabled.
+    const auto askedToDisableOk = [&] {
+        MSG message;
+        const bool posted =
+            PeekMessageA(&message, chooser, BFFM_ENABLEOK, BFFM_ENABLEOK, PM_REMOVE);
+        return posted && message.lParam == FALSE;
+    };
     for (LPITEMIDLIST refused : {goneItem, computer}) {
         EnableWindow(ok, TRUE);
         select(refused);
         EXPECT_FALSE(IsWindowEnabled(ok));
+        EXPECT_TRUE(askedToDisableOk());
     }
     select(keptItem);
     EXPECT_FALSE(IsWindowEnabled(ok));  // the chooser's own rule gives OK back, not the callback
     EnableWindow(ok, TRUE);
     select(keptItem);
     EXPECT_TRUE(IsWindowEnabled(ok));
+    EXPECT_FALSE(askedToDisableOk());
     DestroyWindow(chooser);
     for (LPITEMIDLIST item : {goneItem, computer, keptItem}) CoTaskMemFree(item);
 }
