@@ -142,6 +142,12 @@ void CDialog::EndDialog(INT_PTR result) {
     }
 }
 
+bool CDialog::DeferOKWhileHandlersRun() {
+    if (m_handlerDepth <= 1) return false;
+    m_okDeferred = true;
+    return true;
+}
+
 void CDialog::BindControl(int id, CWnd& control) {
     control.Attach(GetDlgItem(m_hWnd, id));
 }
@@ -172,6 +178,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     RECT before = {};
     if (message == WM_INITDIALOG) GetWindowRect(m_hWnd, &before);
 
+    ++m_handlerDepth;
     const bool finished = framework::RunReportingFailures(
         [&] {
             switch (message) {
@@ -188,6 +195,14 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         },
         ReportFailure);
+    --m_handlerDepth;
+    if (m_handlerDepth == 0 && m_okDeferred) {
+        // The program was asked to close while a handler ran: it closes now that all ended.
+        m_okDeferred = false;
+        ++m_handlerDepth;
+        framework::RunReportingFailures([&] { OnOK(); }, ReportFailure);
+        --m_handlerDepth;
+    }
 
     if (message == WM_INITDIALOG) {
         RECT after = {};
