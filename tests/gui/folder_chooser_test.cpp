@@ -165,10 +165,10 @@ TEST_F(Chooser, OpensAtTheRememberedFolderItselfTenTimesInARowAsFoldersAppearBes
     const std::string root = destRoot_.Path().substr(destRoot_.Path().rfind('\\') + 1);
     for (int opening = 1; opening <= 10; ++opening) {
         MakeFolder(destRoot_.PathOf("Trip " + std::to_string(opening)));
-        if (opening % 2 == 0) {
-            gui_driver::WriteFilesOutside(destRoot_.Path(),
-                                          {"notes " + std::to_string(opening) + ".txt"}, "list");
-        }
+        gui_driver::WriteFilesOutside(destRoot_.Path(),
+                                      {"notes " + std::to_string(opening) + ".txt"}, "list");
+        // The changes came some minutes apart, as between two imports.
+        gui_driver::BackdateOutside(destRoot_.Path(), 100 - 3 * opening);
         const HWND chooser = OpenChooser();
         ASSERT_EQ(SelectedFolder(chooser, run_.Process().Id()), root + "\\Pictures")
             << "opening " << opening;

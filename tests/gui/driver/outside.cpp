@@ -79,6 +79,25 @@ void MakeFoldersOutside(const std::string& folder) {
     }
 }
 
+void BackdateOutside(const std::string& path, int minutes) {
+    if (CanWorkOutside()) {
+        RunOutside({"/usr/bin/touch", "-m", "-d", std::to_string(minutes) + " minutes ago",
+                    UnixPathOf(path)});
+        return;
+    }
+    const OwnedHandle file(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= static_cast<ULONGLONG>(minutes) * 60 * 10000000;
+    const FILETIME then = {time.LowPart, time.HighPart};
+    if (file.Get() == INVALID_HANDLE_VALUE || !SetFileTime(file.Get(), nullptr, nullptr, &then)) {
+        throw DriverError("cannot set the time of " + path);
+    }
+}
+
 void RemoveFolderOutside(const std::string& folder) {
     if (CanWorkOutside()) {
         RunOutside({"/bin/rmdir", UnixPathOf(folder)});

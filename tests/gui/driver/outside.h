@@ -13,6 +13,9 @@ bool CanWorkOutside();
 
 // Makes the folder and any missing folder above it.
 void MakeFoldersOutside(const std::string& folder);
+// Sets the last-write time of the file or folder to `minutes` minutes ago, as if that
+// much time had passed since it last changed.
+void BackdateOutside(const std::string& path, int minutes);
 // Removes the empty folder.
 void RemoveFolderOutside(const std::string& folder);
 // Writes `bytes` into each of the files `names` in `folder`, in one go.
