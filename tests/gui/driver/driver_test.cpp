@@ -160,7 +160,7 @@ TEST(GuiDriver, PlacesControlsAtTheirDialogUnits) {
 }
 
 // Under Wine the folders and files come from a Linux program; what it made is there, with
-// the bytes given, also below folders that did not exist yet.
+// the bytes and times given, also below folders that did not exist yet.
 TEST(GuiDriver, MakesFoldersAndFilesOutsideAndRemovesAFolder) {
     EXPECT_TRUE(CanWorkOutside());  // the tests run under Wine
     testing_support::TempDir dir;
@@ -170,6 +170,15 @@ TEST(GuiDriver, MakesFoldersAndFilesOutsideAndRemovesAFolder) {
     EXPECT_EQ(dir.Read("card/DCIM/100CANON/IMG_0002.JPG"), std::string("\xFF\xD8\0x", 4));
     EXPECT_EQ(dir.Read("card/DCIM/100CANON/IMG_0001.JPG"), std::string("\xFF\xD8\0x", 4));
     EXPECT_FALSE(dir.Exists("card/DCIM/100CANON.bytes"));
+    BackdateOutside(card, 120);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(GetFileAttributesExA(card.c_str(), GetFileExInfoStandard, &data));
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const auto minutes = [](const FILETIME& t) {
+        return ((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 600000000;
+    };
+    EXPECT_NEAR(static_cast<double>(minutes(now) - minutes(data.ftLastWriteTime)), 120, 1);
     MakeFoldersOutside(dir.PathOf("card\\DCIM\\empty"));
     RemoveFolderOutside(dir.PathOf("card\\DCIM\\empty"));
     EXPECT_FALSE(dir.Exists("card/DCIM/empty"));
