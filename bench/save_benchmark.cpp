@@ -39,23 +39,6 @@ void WriteSettings(const std::string& folder, const std::string& dest) {
     if (!done) throw DriverError("cannot write the settings file");
 }
 
-// Lists the folder and each one above it from Wine: the chooser cannot select a folder
-// below one that changed since Wine last listed it.
-void ListFolderAndAncestors(std::string folder) {
-    for (;;) {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            while (FindNextFileA(search, &found)) {
-            }
-            FindClose(search);
-        }
-        const size_t slash = folder.find_last_of('\\');
-        if (slash == std::string::npos) return;
-        folder.erase(slash);
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,7 +56,6 @@ int main(int argc, char** argv) {
         Program program(exe, commandLine, scratch);
         const HWND main =
             WaitForWindow({program.Id(), kDialogClass, "Brenvale", nullptr, "Brenvale"});
-        ListFolderAndAncestors(dest);
         Click(WaitForControl(main, kSaveOnPC));
         const HWND chooser = WaitForFolderChooser(program.Id(), main);
         const HWND ok = WaitForControl(chooser, IDOK);

@@ -138,6 +138,12 @@ void CDialog::EndDialog(INT_PTR result) {
     }
 }
 
+bool CDialog::DeferOKWhileHandlersRun() {
+    if (m_handlerDepth <= 1) return false;
+    m_okDeferred = true;
+    return true;
+}
+
 void CDialog::BindControl(int id, CWnd& control) {
     control.Attach(GetDlgItem(m_hWnd, id));
 }
@@ -168,6 +174,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     RECT before = {};
     if (message == WM_INITDIALOG) GetWindowRect(m_hWnd, &before);
 
+    ++m_handlerDepth;
     const bool finished = framework::RunReportingFailures(
         [&] {
             switch (message) {
@@ -184,6 +191,14 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         },
         ReportFailure);
+    --m_handlerDepth;
+    if (m_handlerDepth == 0 && m_okDeferred) {
+        // The program was asked to close while a handler ran: it closes now that all ended.
+        m_okDeferred = false;
+        ++m_handlerDepth;
+        framework::RunReportingFailures([&] { OnOK(); }, ReportFailure);
+        --m_handlerDepth;
+    }
 
     if (message == WM_INITDIALOG) {
         RECT after = {};

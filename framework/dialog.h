@@ -41,6 +41,11 @@ protected:
 
     // Ends the modal loop with the given result once the running handler returns.
     void EndDialog(INT_PTR result);
+    // For a handler that tears the dialog down: true when it was called while another
+    // handler of this dialog is still running (one that shows a modal window runs the others
+    // inside that window's loop); OnOK is then called once that handler has ended, and the
+    // caller does nothing now.
+    bool DeferOKWhileHandlersRun();
     void BindControl(int id, CWnd& control);
 
 private:
@@ -53,4 +58,6 @@ private:
     CWnd* m_parent;
     bool m_running = false;
     INT_PTR m_result = -1;
+    int m_handlerDepth = 0;  // handlers of this dialog running, one inside another
+    bool m_okDeferred = false;
 };

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <mbctype.h>
+#include <ole2.h>
 
 #include "framework/command_line_text.h"
 #include "framework/program_name.h"
@@ -50,6 +51,12 @@ int AfxWinMain() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
+    // The shell's folder chooser and the open-file dialog need COM in a single-threaded
+    // apartment on this thread, set up once for the program's whole life.
+    const HRESULT ole = OleInitialize(nullptr);
+
     app->InitInstance();
-    return app->ExitInstance();
+    const int status = app->ExitInstance();
+    if (SUCCEEDED(ole)) OleUninitialize();
+    return status;
 }

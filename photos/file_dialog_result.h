@@ -10,6 +10,10 @@ class CPhotoList;
 
 namespace photos {
 
+// The result buffer's size: the most the open-file dialog's ANSI form hands back (32 K).
+// A camera's 999 photos (IMG_0001.JPG ...) need 13 bytes each, under 13 K with their folder.
+inline constexpr std::size_t kFileDialogResultSize = 32768;
+
 // Whether the buffer holds a whole result: two NULs in a row within its first bufferSize
 // bytes. A selection too large for the buffer can come back cut off without them.
 bool IsCompleteFileDialogResult(const char* buffer, std::size_t bufferSize);

@@ -19,4 +19,10 @@ bool IsLeadByte(unsigned codePage, unsigned char byte);
 // the code page (the second byte of a two-byte character is never a backslash), or npos.
 std::size_t FindLastBackslash(const std::string& text, unsigned codePage = AnsiCodePage());
 
+// The position of the first character of the text, read character by character in the code
+// page, that is one of the ASCII characters `characters`; npos when there is none. The
+// second byte of a two-byte character is never taken for one.
+std::size_t FindFirstOf(const std::string& text, const char* characters,
+                        unsigned codePage = AnsiCodePage());
+
 }  // namespace platform

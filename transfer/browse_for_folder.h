@@ -13,6 +13,14 @@ constexpr unsigned kChooserInitialFolderBytes = 518;
 // The smallest output buffer BrowseForFolder accepts.
 constexpr unsigned kChooserLeastOutputSize = 260;
 
+// What the callback works with while one chooser is shown: the folder to open at, and the
+// folder the last change of selection named.
+struct ChooserSelection {
+    char initialFolder[kChooserPathRoom];
+    char selected[kChooserPathRoom];
+    bool changed;
+};
+
 // Shows the chooser owned by `owner`, starting at `initialFolder` (the current directory
 // when null or empty), and copies the chosen folder's path (no final backslash, except for
 // a drive's root) into `folder`, at most size - 1 bytes. False when the buffer is null or
@@ -20,9 +28,13 @@ constexpr unsigned kChooserLeastOutputSize = 260;
 // the chosen item has no path in the file system; the buffer is then empty.
 bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsigned size);
 
-// The chooser's callback: at initialisation it removes the question-mark button, selects
-// the initial folder (`data` points to it) and lays the window out anew; on a change of
-// selection it disables OK for anything but an existing folder that is not a shortcut.
+// The chooser's callback (`data` points to a ChooserSelection, or is null): at
+// initialisation it removes the question-mark button, selects the initial folder, and
+// selects it once more when the chooser then shows another folder or none (Wine's shell
+// sometimes ignores the first request when a folder on the way changed); then it lays the
+// window out anew. On a change of selection it disables OK for anything but an existing
+// folder that is not a shortcut, and asks the chooser once more by a posted BFFM_ENABLEOK,
+// because Wine's chooser gives OK back after the callback has run.
 int CALLBACK BrowseCallbackProc(HWND window, UINT message, LPARAM value, LPARAM data);
 
 // Converts both corners of `rect` from screen coordinates to `window`'s client coordinates.

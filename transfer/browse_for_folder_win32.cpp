@@ -10,6 +10,7 @@
 
 #include "framework/wnd.h"
 #include "platform/owner_win32.h"
+#include "transfer/chooser_selection.h"
 #include "transfer/folder_chooser_layout.h"
 
 namespace {
@@ -34,10 +35,21 @@ struct FreeShellItem {
 };
 using OwnedShellItem = platform::Owner<LPITEMIDLIST, FreeShellItem>;
 
-void OnChooserInitialized(HWND chooser, LPARAM initialFolder) {
+void SelectInitialFolder(HWND chooser, ChooserSelection& selection) {
+    const auto initial = reinterpret_cast<LPARAM>(selection.initialFolder);
+    selection.changed = false;
+    SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, initial);
+    // The shell tells of a selection that worked while the request is sent.
+    if (!selection.changed ||
+        !transfer::IsSameFolder(selection.selected, selection.initialFolder)) {
+        SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, initial);
+    }
+}
+
+void OnChooserInitialized(HWND chooser, ChooserSelection* selection) {
     SetWindowLongA(chooser, GWL_STYLE, GetWindowLongA(chooser, GWL_STYLE) & ~DS_CONTEXTHELP);
     SetWindowLongA(chooser, GWL_EXSTYLE, GetWindowLongA(chooser, GWL_EXSTYLE) & ~WS_EX_CONTEXTHELP);
-    SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, initialFolder);
+    if (selection != nullptr) SelectInitialFolder(chooser, *selection);
 
     HWND tree = FindWindowExA(chooser, nullptr, "SysTreeView32", nullptr);
     if (tree == nullptr) return;  // not the chooser we know: leave it as it is
@@ -63,12 +75,17 @@ void OnChooserInitialized(HWND chooser, LPARAM initialFolder) {
 }
 
 // Only an existing folder of the file system that is not a shortcut may be chosen. The
-// chooser has already decided on OK for the new item; this can only take it away.
-void OnSelectionChanged(HWND chooser, LPARAM value) {
+// chooser decides on OK for the new item too; this can only take it away.
+void OnSelectionChanged(HWND chooser, LPARAM value, ChooserSelection* selection) {
     const auto item = reinterpret_cast<LPCITEMIDLIST>(value);
     char path[kChooserPathRoom];
     std::memset(path, 0, sizeof path);
-    bool refused = !SHGetPathFromIDListA(item, path) || _access(path, kExistenceMode) != 0;
+    const bool hasPath = SHGetPathFromIDListA(item, path) != FALSE;
+    if (selection != nullptr) {
+        std::memcpy(selection->selected, path, sizeof path);
+        selection->changed = true;
+    }
+    bool refused = !hasPath || _access(path, kExistenceMode) != 0;
     if (!refused) {
         // When the shell cannot tell the item's attributes, the existing path decides.
         SHFILEINFOA info = {};
@@ -77,7 +94,12 @@ void OnSelectionChanged(HWND chooser, LPARAM value) {
             refused = (info.dwAttributes & SFGAO_LINK) != 0;
         }
     }
-    if (refused) EnableWindow(GetDlgItem(chooser, IDOK), FALSE);
+    if (refused) {
+        EnableWindow(GetDlgItem(chooser, IDOK), FALSE);
+        // Windows decides on OK before the callback, Wine after it: the posted request
+        // comes after Wine's decision, and changes nothing on Windows.
+        PostMessageA(chooser, BFFM_ENABLEOK, 0, FALSE);
+    }
 }
 
 }  // namespace
@@ -86,20 +108,21 @@ bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsign
     if (folder == nullptr || size < kChooserLeastOutputSize) return false;
     folder[0] = '\0';
 
-    // Lives for the whole call: the callback selects it when the chooser opens.
-    char initial[kChooserPathRoom];
-    std::memset(initial, 0, sizeof initial);
+    // Lives for the whole call: the callback selects the initial folder when the chooser
+    // opens.
+    ChooserSelection selection;
+    std::memset(&selection, 0, sizeof selection);
     if (initialFolder != nullptr && initialFolder[0] != '\0') {
-        CopyPathBytes(initial, initialFolder, kChooserInitialFolderBytes);
+        CopyPathBytes(selection.initialFolder, initialFolder, kChooserInitialFolderBytes);
     } else {
-        GetCurrentDirectoryA(kChooserInitialFolderBytes, initial);
+        GetCurrentDirectoryA(kChooserInitialFolderBytes, selection.initialFolder);
     }
 
     BROWSEINFOA request = {};
     request.hwndOwner = owner;
     request.ulFlags = BIF_RETURNONLYFSDIRS;
     request.lpfn = BrowseCallbackProc;
-    request.lParam = reinterpret_cast<LPARAM>(initial);
+    request.lParam = reinterpret_cast<LPARAM>(&selection);
     const OwnedShellItem chosen(SHBrowseForFolderA(&request));
     if (!chosen) return false;
 
@@ -112,15 +135,20 @@ bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsign
 }
 
 int CALLBACK BrowseCallbackProc(HWND window, UINT message, LPARAM value, LPARAM data) {
-    switch (message) {
-        case BFFM_INITIALIZED:
-            OnChooserInitialized(window, data);
-            break;
-        case BFFM_SELCHANGED:
-            OnSelectionChanged(window, value);
-            break;
-        default:
-            break;
+    auto* selection = reinterpret_cast<ChooserSelection*>(data);
+    try {
+        switch (message) {
+            case BFFM_INITIALIZED:
+                OnChooserInitialized(window, selection);
+                break;
+            case BFFM_SELCHANGED:
+                OnSelectionChanged(window, value, selection);
+                break;
+            default:
+                break;
+        }
+    } catch (...) {
+        // Out of memory while comparing folders: the chooser stays as the shell shows it.
     }
     return 0;
 }

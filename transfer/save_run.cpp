@@ -19,8 +19,8 @@ std::string TitleOfCopies(const std::string& titleText) {
     return titleText.empty() ? kDefaultTitle : titleText;
 }
 
-bool TitleStaysInFolder(const std::string& title) {
-    return title.find_first_of("\\/:") == std::string::npos;
+bool TitleStaysInFolder(const std::string& title, unsigned codePage) {
+    return platform::FindFirstOf(title, "\\/:", codePage) == std::string::npos;
 }
 
 int ProgressBefore(int index, int count) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/code_page.h"
+
 class CPhotoList;
 
 namespace transfer {
@@ -60,8 +62,8 @@ inline constexpr char kTitleRefusedText[] = "The title must not contain \\ / or 
 // The title of the copies: the title edit as typed, "picture" when it is empty.
 std::string TitleOfCopies(const std::string& titleText);
 // Whether the title can stand in a name inside the chosen folder: it holds no folder
-// separator and no drive or stream colon.
-bool TitleStaysInFolder(const std::string& title);
+// separator and no drive or stream colon, read character by character in the code page.
+bool TitleStaysInFolder(const std::string& title, unsigned codePage = platform::AnsiCodePage());
 // The progress bar's position as the photo `index` (from 0) of `count` starts.
 int ProgressBefore(int index, int count);
 

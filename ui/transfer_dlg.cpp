@@ -2,7 +2,9 @@
 // minimised, the Long Date? box, the button states and the exit handler.
 #include "ui/transfer_dlg.h"
 
+#include <cderr.h>
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <cstring>
 
@@ -21,7 +23,7 @@ namespace {
 
 constexpr char kDefaultTitle[] = "picture";
 constexpr char kDefaultDateText[] = "Date of foto";
-constexpr int kFileBufferSize = 10000;
+constexpr char kTooManyPhotosText[] = "Too many fotos selected. Please select fewer fotos.";
 constexpr int kProgressSteps = 10;
 constexpr int kTipShowMilliseconds = 4000;
 constexpr int kTipMaxWidthPixels = 200;
@@ -33,7 +35,7 @@ constexpr int kFileBufferSpare = 2;
 
 CTransferDlg::CTransferDlg(CWnd* parent) : CDialog(IDD_MAIN, parent) {
     m_hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    m_fileBufferSize = kFileBufferSize;
+    m_fileBufferSize = static_cast<int>(photos::kFileDialogResultSize);
     std::strcpy(m_dateText, kDefaultDateText);
     m_pSettings = new CFolderSettings();
     m_sourceFolder = m_pSettings->GetSource();
@@ -163,6 +165,7 @@ bool CTransferDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 bool CTransferDlg::OnCommand(int id, int notifyCode) {
+    if (m_exited) return true;  // the settings are written; the window only waits to go
     if (notifyCode == BN_CLICKED) {
         switch (id) {
             case IDC_OPEN_CAMERA:
@@ -234,10 +237,19 @@ void CTransferDlg::OnOpenCamera() {
     dialog.m_ofn.lpstrFile = m_fileBuffer.get();
     dialog.m_ofn.nMaxFile = static_cast<DWORD>(m_fileBufferSize);
     dialog.m_ofn.lpstrInitialDir = initialFolder.c_str();
-    if (dialog.DoModal() == IDCANCEL) return;
-    // Some systems confirm a selection too large for the buffer and hand back only what
-    // fitted: that choice did not fit, as after a cancel.
-    if (!photos::IsCompleteFileDialogResult(m_fileBuffer.get(), m_fileBufferSize)) return;
+    // A selection too large for the buffer ends the dialog as a cancel does (Windows), or is
+    // confirmed with only what fitted (Wine): either way the user is told and nothing
+    // changes.
+    if (dialog.DoModal() == IDCANCEL) {
+        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+            framework::ShowMessage(kTooManyPhotosText);
+        }
+        return;
+    }
+    if (!photos::IsCompleteFileDialogResult(m_fileBuffer.get(), m_fileBufferSize)) {
+        framework::ShowMessage(kTooManyPhotosText);
+        return;
+    }
 
     SetCursor(m_hWaitCursor);
     ParseFileDialogResult();
@@ -263,6 +275,10 @@ void CTransferDlg::ParseFileDialogResult() {
 }
 
 void CTransferDlg::OnOK() {
+    // Closed from outside (End task, taskkill) while a dialog or a message box of a handler
+    // is open: the handler finishes with everything in place, then the program closes.
+    if (DeferOKWhileHandlersRun() || m_exited) return;
+    m_exited = true;
     m_progress.SetPos(0);
     m_fileBuffer.reset();
     if (m_pSettings != nullptr) {

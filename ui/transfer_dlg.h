@@ -39,7 +39,8 @@ protected:
     // window opens ready to save with the title selected, otherwise ready to open.
     BOOL OnInitDialog() override;
     // The exit handler (Exit, Enter, closing the window): writes the settings file and
-    // ends the program. Escape ends it through CDialog::OnCancel without writing.
+    // ends the program, once no other handler is running. Escape ends it through
+    // CDialog::OnCancel without writing.
     void OnOK() override;
     bool OnCommand(int id, int notifyCode) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -114,4 +115,5 @@ private:
     HCURSOR m_hWaitCursor = nullptr;
     int m_nextNumber = 1;  // the running number of the copies; each save run starts at 1
     CMessageBoxes m_messages;
+    bool m_exited = false;  // the exit handler has run: nothing but the window's end follows
 };

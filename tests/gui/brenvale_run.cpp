@@ -6,6 +6,7 @@
 #include "driver/controls.h"
 #include "driver/file_dialog.h"
 #include "driver/input.h"
+#include "driver/outside.h"
 #include "driver/windows.h"
 
 namespace brenvale {
@@ -34,8 +35,8 @@ std::string BuiltExe() {
 
 BrenvaleRun::BrenvaleRun(const std::string& exeName)
     : exe_(CopyProgram(BuiltExe(), dir_.Path(), exeName)), currentFolder_(dir_.PathOf("work")) {
-    CreateDirectoryA(currentFolder_.c_str(), nullptr);
-    CreateDirectoryA(PhotoFolder().c_str(), nullptr);
+    MakeFoldersOutside(currentFolder_);
+    MakeFoldersOutside(PhotoFolder());
 }
 
 void BrenvaleRun::WriteSettings(const std::string& bytes) const {

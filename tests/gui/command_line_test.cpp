@@ -7,6 +7,7 @@
 #include "driver/controls.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
+#include "driver/outside.h"
 
 namespace brenvale {
 namespace {
@@ -17,7 +18,7 @@ const char kRememberedFolders[] = "[source]\r\nE:\\DCIM\\\r\n[dest]\r\nD:\\Pictu
 
 std::string MakeFolder(const BrenvaleRun& run, const std::string& name) {
     const std::string folder = run.PhotoFolder() + "\\" + name;
-    CreateDirectoryA(folder.c_str(), nullptr);
+    MakeFoldersOutside(folder);
     return folder;
 }
 

@@ -15,6 +15,7 @@
 #include "driver/folder_chooser.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
+#include "driver/outside.h"
 #include "driver/windows.h"
 #include "photo_files.h"
 #include "transfer/browse_for_folder.h"
@@ -104,7 +105,6 @@ protected:
         run_.MainWindow();
     }
     HWND OpenChooser() {
-        ListFolderAndAncestors(dest_);
         Click(run_.Control(IDC_SAVE_ON_PC));
         return WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
     }
@@ -150,32 +150,65 @@ TEST_F(Chooser, IsLargerWithTheButtonsBottomRightAndTheTreeAbove) {
     }
 }
 
-// Wine's chooser runs its own check of a new selection after the callback and so gives OK
-// back; Windows runs it before. Either way nothing may be written into a folder that has
-// gone since the chooser listed it.
-TEST_F(Chooser, AFolderThatHasGoneIsRefusedOrNeverWrittenTo) {
+// What the user sees selected when the chooser opens: the folder and the one above it.
+std::string SelectedFolder(HWND chooser, DWORD processId) {
+    const FolderTree tree(chooser, processId);
+    const HTREEITEM selected = tree.Selected();
+    if (selected == nullptr) return "(nothing)";
+    const HTREEITEM parent = tree.ParentOf(selected);
+    return (parent != nullptr ? tree.TextOf(parent) + "\\" : "") + tree.TextOf(selected);
+}
+
+// A user's folders change between two imports: a new folder beside the destination, a
+// file saved next to it. Each time the chooser must open at the destination itself.
+TEST_F(Chooser, OpensAtTheRememberedFolderItselfTenTimesInARowAsFoldersAppearBesideIt) {
+    const std::string root = destRoot_.Path().substr(destRoot_.Path().rfind('\\') + 1);
+    for (int opening = 1; opening <= 10; ++opening) {
+        MakeFolder(destRoot_.PathOf("Trip " + std::to_string(opening)));
+        gui_driver::WriteFilesOutside(destRoot_.Path(),
+                                      {"notes " + std::to_string(opening) + ".txt"}, "list");
+        // The changes came some minutes apart, as between two imports.
+        gui_driver::BackdateOutside(destRoot_.Path(), 100 - 3 * opening);
+        const HWND chooser = OpenChooser();
+        ASSERT_EQ(SelectedFolder(chooser, run_.Process().Id()), root + "\\Pictures")
+            << "opening " << opening;
+        if (opening < 10) {
+            Cancel(chooser);
+            continue;
+        }
+        // The copy lands in the folder the user saw selected.
+        Click(WaitForControl(chooser, IDOK));
+        const MessageBoxView box = WaitForMessageBox(run_.Process().Id(), run_.MainWindow());
+        EXPECT_EQ(box.text, "Fotos successfully saved");
+        PressOk(box);
+        EXPECT_EQ(FileNamesIn(dest_), std::vector<std::string>{"230714_picture_001.jpg"});
+    }
+}
+
+// A folder deleted in a file manager while the chooser shows it cannot be chosen; an
+// existing one can, and the copy goes there.
+TEST_F(Chooser, AFolderRemovedAfterItWasListedLeavesOkDisabledAndAnExistingOneEnablesIt) {
     MakeFolder(dest_ + "\\gone");
     MakeFolder(dest_ + "\\kept");
     const HWND chooser = OpenChooser();
     const HWND ok = WaitForControl(chooser, IDOK);
-    FolderTree tree(chooser, run_.Process().Id());
-    const HTREEITEM gone = tree.ChildNamed(tree.Selected(), "gone");
-    ASSERT_TRUE(RemoveDirectoryA((dest_ + "\\gone").c_str()));
-    tree.Select(gone);
-    if (!IsEnabled(ok)) {
+    {
+        FolderTree tree(chooser, run_.Process().Id());
+        const HTREEITEM gone = tree.ChildNamed(tree.Selected(), "gone");
+        gui_driver::RemoveFolderOutside(dest_ + "\\gone");
+        tree.Select(gone);
+        // The chooser may decide on OK after the program has: look again for a second.
+        WaitUntilEquals([&] { return IsEnabled(ok); }, false, "OK to be disabled for \"gone\"",
+                        Milliseconds(1000));
         tree.Select(tree.ChildNamed(tree.ParentOf(gone), "kept"));
         WaitUntilEquals([&] { return IsEnabled(ok); }, true, "OK to be enabled for \"kept\"");
-        Cancel(chooser);
-        return;
     }
     Click(ok);
     const MessageBoxView box = WaitForMessageBox(run_.Process().Id(), run_.MainWindow());
-    EXPECT_EQ(box.text.rfind("Error Destination ", 0), 0u) << box.text;
-    EXPECT_NE(box.text.find(dest_ + "\\gone\\230714_picture_001.jpg"), std::string::npos)
-        << box.text;
+    EXPECT_EQ(box.text, "Fotos successfully saved");
     PressOk(box);
+    EXPECT_EQ(FileNamesIn(dest_ + "\\kept"), std::vector<std::string>{"230714_picture_001.jpg"});
     EXPECT_FALSE(FileExists(dest_ + "\\gone"));
-    EXPECT_TRUE(IsEnabled(run_.Control(IDC_SAVE_ON_PC)));
 }
 
 // The callback's own judgement of a new selection, on a window of this test's own that has
@@ -207,16 +240,25 @@ TEST(BrowseCallbackProc, TakesOkAwayFromAnythingButAnExistingFolderAndNeverGives
         EXPECT_EQ(BrowseCallbackProc(chooser, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(item), 0),
                   0);
     };
+    // Whether the callback asked the chooser, by a posted message, to keep OK disabled.
+    const auto askedToDisableOk = [&] {
+        MSG message;
+        const bool posted =
+            PeekMessageA(&message, chooser, BFFM_ENABLEOK, BFFM_ENABLEOK, PM_REMOVE);
+        return posted && message.lParam == FALSE;
+    };
     for (LPITEMIDLIST refused : {goneItem, computer}) {
         EnableWindow(ok, TRUE);
         select(refused);
         EXPECT_FALSE(IsWindowEnabled(ok));
+        EXPECT_TRUE(askedToDisableOk());
     }
     select(keptItem);
     EXPECT_FALSE(IsWindowEnabled(ok));  // the chooser's own rule gives OK back, not the callback
     EnableWindow(ok, TRUE);
     select(keptItem);
     EXPECT_TRUE(IsWindowEnabled(ok));
+    EXPECT_FALSE(askedToDisableOk());
     DestroyWindow(chooser);
     for (LPITEMIDLIST item : {goneItem, computer, keptItem}) CoTaskMemFree(item);
 }

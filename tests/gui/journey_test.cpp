@@ -48,7 +48,6 @@ TEST(Journey, PhotosOfSeveralDaysPickedTitledSavedAndTheFoldersRemembered) {
     // A copy from an earlier import is there already: it keeps its name and its bytes.
     const std::string earlier = CameraPhoto("2024:05:17 08:00:00", "earlier import");
     WriteBytes(pictures + "\\240517_Holiday_001.jpg", earlier);
-    ListFolderAndAncestors(pictures);
     run.WriteSettings("[source]\r\n" + camera + "\\\r\n[dest]\r\n" + pictures + "\\\r\n");
     run.Start();
 

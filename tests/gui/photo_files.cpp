@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "driver/handle.h"
+#include "driver/outside.h"
 #include "driver/wait.h"
 
 namespace brenvale {
@@ -53,7 +54,7 @@ bool FileExists(const std::string& path) {
 }
 
 void MakeFolder(const std::string& path) {
-    if (!CreateDirectoryA(path.c_str(), nullptr)) throw DriverError("cannot make " + path);
+    gui_driver::MakeFoldersOutside(path);
 }
 
 std::vector<std::string> FileNamesIn(const std::string& folder) {
@@ -80,18 +81,6 @@ void SetLastWriteDay(const std::string& path, int year, int month, int day) {
     if (!SystemTimeToFileTime(&when, &time) || !SetFileTime(file.Get(), nullptr, nullptr, &time)) {
         throw DriverError("cannot set the time of " + path);
     }
-}
-
-void ListFolderAndAncestors(const std::string& folder) {
-    std::string path = folder;
-    while (!path.empty() && path.back() == '\\') path.pop_back();
-    for (;;) {
-        FileNamesIn(path);
-        const size_t slash = path.find_last_of('\\');
-        if (slash == std::string::npos || slash < 3) break;
-        path.erase(slash);
-    }
-    FileNamesIn(path.substr(0, path.find('\\')));  // the drive
 }
 
 }  // namespace brenvale

@@ -1,5 +1,5 @@
 // Files for the GUI tests of saving: photos with and without a date-time text, their
-// copies read back, and folders listed so that the folder chooser sees them as they are.
+// copies read back, and folders made as a user's are, from outside Wine.
 #pragma once
 
 #include <string>
@@ -14,14 +14,11 @@ std::string PhotoBytes(const std::string& dateTime, const std::string& tail);
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// Makes the folder from outside Wine, as a user's folders appear.
 void MakeFolder(const std::string& path);
 // The names of the files in `folder`, sorted.
 std::vector<std::string> FileNamesIn(const std::string& folder);
 // Sets the file's last-write time to noon UTC of the given day.
 void SetLastWriteDay(const std::string& path, int year, int month, int day);
-
-// Lists `folder` and each folder above it. The shell's chooser cannot select a folder
-// below one that changed since it was last listed.
-void ListFolderAndAncestors(const std::string& folder);
 
 }  // namespace brenvale

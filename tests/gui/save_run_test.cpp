@@ -52,7 +52,6 @@ protected:
     }
     // Presses Save On PC and waits for the chooser.
     HWND OpenChooser() {
-        ListFolderAndAncestors(dest_);
         Click(run_.Control(IDC_SAVE_ON_PC));
         return WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
     }
@@ -134,7 +133,6 @@ TEST_F(SaveOnPC, WithNoRememberedFolderTheChooserStartsInTheCurrentFolder) {
     run_.WriteSettings("[source]\r\n\r\n[dest]\r\n\r\n");
     const std::string photos = run_.PhotoFolder();
     const std::string current = photos.substr(0, photos.rfind('\\')) + "\\work";
-    ListFolderAndAncestors(current);
     Start({Photo("IMG_0001.JPG", "2023:07:14 10:15:00")});
     Click(run_.Control(IDC_SAVE_ON_PC));
     const HWND chooser = WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
@@ -256,7 +254,6 @@ class TitleLeavingTheFolder : public SaveOnPC, public testing::WithParamInterfac
 TEST_P(TitleLeavingTheFolder, IsRefusedBeforeTheChooserAndNothingIsWritten) {
     Start(ThreePhotos());
     SetTitle(GetParam());
-    ListFolderAndAncestors(dest_);
     Click(run_.Control(IDC_SAVE_ON_PC));
     const MessageBoxView box = NextBox();
     EXPECT_EQ(box.text, "The title must not contain \\ / or :");

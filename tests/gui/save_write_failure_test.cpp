@@ -38,7 +38,6 @@ TEST(SaveOnAFailingDisk, EndsTheRunWithTheFileErrorAndLeavesNoPartialCopy) {
     const std::string date = "2023-07-14";
     AskWindow(run.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
 
-    ListFolderAndAncestors(dest);
     Click(run.Control(IDC_SAVE_ON_PC));
     const HWND chooser = WaitForFolderChooser(run.Process().Id(), run.MainWindow());
     Click(WaitForControl(chooser, IDOK));

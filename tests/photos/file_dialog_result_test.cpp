@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::size_t kBufferSize = 10000;
+constexpr std::size_t kBufferSize = photos::kFileDialogResultSize;
 
 // The result in a heap block of exactly the buffer's size, the rest NUL as the dialog
 // leaves it, so that reading one byte past the buffer is caught by the sanitizer.
@@ -82,8 +82,9 @@ INSTANTIATE_TEST_SUITE_P(Results, FileDialogResultTest, testing::ValuesIn(kCases
                              return std::string(info.param.name);
                          });
 
-// 767 names of 12 characters from the 16-character folder E:\DCIM\100CANON.
-std::string LargestSelection(int names) {
+// Names of 12 characters, as a camera gives them, from the 16-character folder
+// E:\DCIM\100CANON.
+std::string CameraSelection(int names) {
     std::string result = "E:\\DCIM\\100CANON"s + '\0';
     for (int i = 0; i < names; ++i) {
         char name[32];
@@ -94,17 +95,18 @@ std::string LargestSelection(int names) {
     return result + '\0';
 }
 
-TEST(FileDialogResult, SelectionThatJustFitsIsTakenWhole) {
-    const std::string result = LargestSelection(767);
-    ASSERT_EQ(9989u, result.size());
+// A memory card's folder holds up to 999 photos: picked all at once, they are all taken.
+TEST(FileDialogResult, AWholeCameraFolderIsTakenWhole) {
+    const std::string result = CameraSelection(999);
+    ASSERT_EQ(13005u, result.size());
     const auto buffer = Buffer(result);
     ASSERT_TRUE(photos::IsCompleteFileDialogResult(buffer.get(), kBufferSize));
     CPhotoList list;
     std::string folder;
     photos::ParseFileDialogResult(buffer.get(), kBufferSize, list, folder);
-    ASSERT_EQ(767, list.Count());
+    ASSERT_EQ(999, list.Count());
     EXPECT_STREQ("E:\\DCIM\\100CANON\\IMG_0000.JPG", list.GetAt(0));
-    EXPECT_STREQ("E:\\DCIM\\100CANON\\IMG_0766.JPG", list.GetAt(766));
+    EXPECT_STREQ("E:\\DCIM\\100CANON\\IMG_0998.JPG", list.GetAt(998));
     EXPECT_EQ("E:\\DCIM\\100CANON", folder);
 }
 
@@ -127,8 +129,9 @@ TEST(FileDialogResult, CompleteOnlyWithBothClosingNulsInsideTheBuffer) {
 }
 
 TEST(FileDialogResult, CutOffSelectionIsRefusedAndReadsNothingPastTheBuffer) {
-    const std::string tooMany = LargestSelection(768);
-    ASSERT_EQ(10002u, tooMany.size());
+    // 2519 such names need 32765 bytes and fit; 2520 need 32778.
+    const std::string tooMany = CameraSelection(2520);
+    ASSERT_EQ(32778u, tooMany.size());
     const std::vector<std::string> cutOffs = {
         tooMany.substr(0, kBufferSize),             // names up to the last byte, no end mark
         std::string(kBufferSize, 'x'),              // a single path filling every byte

@@ -361,6 +361,18 @@ TEST(TitleRule, OtherCharactersOfNamesStayTheCopysBusiness) {
     }
 }
 
+// In Shift-JIS 表 (0x95 0x5C), ソ (0x83 0x5C) and 能 (0x94 0x5C) end in the backslash's
+// byte: a title of them stays in the folder, a real backslash after them does not.
+TEST(TitleRule, ReadsTwoByteCharactersWhole) {
+    for (const char* title : {"\x95\x5C", "\x83\x5C\x94\x5C", "Tokyo \x95\x5C"}) {
+        EXPECT_TRUE(transfer::TitleStaysInFolder(title, 932)) << title;
+        EXPECT_FALSE(transfer::TitleStaysInFolder(title, 1252)) << title;
+    }
+    for (const char* title : {"\x95\x5C\\x", "\x83\x5C:", "\x94\x5C/"}) {
+        EXPECT_FALSE(transfer::TitleStaysInFolder(title, 932)) << title;
+    }
+}
+
 TEST_F(SaveRun, ATitleTooLongForANameIsHeldWholeAndRefusedByTheSystem) {
     AddPhotos(1);
     window_.title = std::string(300, 't');

@@ -7,6 +7,7 @@
 #include "driver/dialog_units.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
+#include "driver/outside.h"
 #include "driver/process.h"
 #include "driver/tooltip.h"
 #include "driver/windows.h"
@@ -156,6 +157,32 @@ TEST(GuiDriver, PlacesControlsAtTheirDialogUnits) {
     EXPECT_NEAR(actual.top, expected.top, 1);
     EXPECT_NEAR(actual.right, expected.right, 1);
     EXPECT_NEAR(actual.bottom, expected.bottom, 1);
+}
+
+// Under Wine the folders and files come from a Linux program; what it made is there, with
+// the bytes and times given, also below folders that did not exist yet.
+TEST(GuiDriver, MakesFoldersAndFilesOutsideAndRemovesAFolder) {
+    EXPECT_TRUE(CanWorkOutside());  // the tests run under Wine
+    testing_support::TempDir dir;
+    const std::string card = dir.PathOf("card\\DCIM\\100CANON");
+    MakeFoldersOutside(card);
+    WriteFilesOutside(card, {"IMG_0001.JPG", "IMG_0002.JPG"}, std::string("\xFF\xD8\0x", 4));
+    EXPECT_EQ(dir.Read("card/DCIM/100CANON/IMG_0002.JPG"), std::string("\xFF\xD8\0x", 4));
+    EXPECT_EQ(dir.Read("card/DCIM/100CANON/IMG_0001.JPG"), std::string("\xFF\xD8\0x", 4));
+    EXPECT_FALSE(dir.Exists("card/DCIM/100CANON.bytes"));
+    BackdateOutside(card, 120);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(GetFileAttributesExA(card.c_str(), GetFileExInfoStandard, &data));
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const auto minutes = [](const FILETIME& t) {
+        return ((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 600000000;
+    };
+    EXPECT_NEAR(static_cast<double>(minutes(now) - minutes(data.ftLastWriteTime)), 120, 1);
+    MakeFoldersOutside(dir.PathOf("card\\DCIM\\empty"));
+    RemoveFolderOutside(dir.PathOf("card\\DCIM\\empty"));
+    EXPECT_FALSE(dir.Exists("card/DCIM/empty"));
+    EXPECT_THROW(RemoveFolderOutside(card), DriverError);  // not empty
 }
 
 TEST(GuiDriver, TimeoutNamesWhatWasAwaited) {

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "driver/folder_chooser.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
+#include "driver/outside.h"
 #include "driver/process.h"
 #include "driver/windows.h"
 
@@ -22,7 +24,6 @@ const int kSaveOnPc = 1001;
 const int kTitle = 1006;
 const int kExit = IDOK;
 
-const char kCamera[] = "C:\\Camera";
 const char kPhotos[] = "C:\\Camera\\DCIM\\100CANON";
 const char kPictures[] = "C:\\Pictures";
 
@@ -91,16 +92,6 @@ Installed Install(const std::string& builtExe, const std::string& folder) {
     return {folder, exe};
 }
 
-// The shell's chooser selects a folder only when its parent was listed since it changed.
-void ListFolder(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    while (FindNextFileA(search, &found)) {
-    }
-    FindClose(search);
-}
-
 HWND MainWindowOf(const Program& program) {
     return WaitForWindow({program.Id(), kDialogClass, "Brenvale", nullptr, "the main window"});
 }
@@ -126,17 +117,14 @@ int main(int argc, char** argv) {
     const std::string out = WindowsPathOf(argv[2]);
     try {
         // A memory card's folder with a few photos, and the folder they go to.
-        CreateDirectoryA(kCamera, nullptr);
-        CreateDirectoryA("C:\\Camera\\DCIM", nullptr);
-        CreateDirectoryA(kPhotos, nullptr);
-        CreateDirectoryA(kPictures, nullptr);
+        MakeFoldersOutside(kPhotos);
+        MakeFoldersOutside(kPictures);
         for (int i = 1; i <= 6; ++i) {
             char name[64];
             std::snprintf(name, sizeof name, "%s\\IMG_%04d.JPG", kPhotos, 4710 + i);
             WriteFileBytes(name, "\xFF\xD8\xFF\xE0" + std::string(60, '\0'));
         }
         const Installed brenvale = Install(builtExe, "C:\\Brenvale");
-        ListFolder("C:");
 
         {  // Photos chosen, a title typed: ready to save.
             Program program(brenvale.exe, "\"" + brenvale.exe + "\"" + PhotoArguments(),
@@ -149,6 +137,14 @@ int main(int argc, char** argv) {
             Click(WaitForControl(main, kSaveOnPc));
             const HWND chooser = WaitForWindow(
                 {program.Id(), kDialogClass, std::nullopt, main, "the folder chooser"});
+            {
+                const FolderTree tree(chooser, program.Id());
+                WaitFor([&] { return tree.Selected() != nullptr; }, "a folder selected");
+                if (tree.TextOf(tree.Selected()) != "Pictures") {
+                    throw DriverError("the chooser selected \"" + tree.TextOf(tree.Selected()) +
+                                      "\", not the remembered folder");
+                }
+            }
             SaveWindowPicture(chooser, out + "\\folder-chooser.bmp");
             Click(WaitForControl(chooser, IDCANCEL));
             PressOk(WaitForMessageBox(program.Id(), main));
