@@ -3,7 +3,8 @@
 # users: the exe, which needs no DLLs of its own, and README.txt with Windows line ends.
 # The version is the project's (CMakeLists.txt), the one the exe's version block shows.
 # The same sources give the same zip, byte for byte: every file carries the time of the
-# last commit. Installs what is missing (Debian).
+# last commit. Beside it, brenvale-<version>-setup.exe, the installer (make-installer.sh).
+# Installs what is missing (Debian).
 #
 #   BRENVALE_RELEASE_BUILD  build folder (default build/release)
 #   BRENVALE_DIST           folder the zip goes to (default dist)
@@ -44,3 +45,6 @@ mkdir -p "$DIST"
 ZIP=$DIST/brenvale-$VERSION-win64.zip
 mv -f "$STAGE/package.zip" "$ZIP"
 echo "$ZIP"
+SETUP=$DIST/brenvale-$VERSION-setup.exe
+"$ROOT/scripts/make-installer.sh" "$EXE" "$VERSION" "$EPOCH" "$SETUP"
+echo "$SETUP"
