@@ -23,6 +23,7 @@ OutFile "${OUTFILE}"
 InstallDir "${PROGRAMS}\Brenvale"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+BrandingText "Brenvale ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey ProductName "Brenvale"
@@ -31,9 +32,18 @@ VIAddVersionKey FileVersion "${VERSION}"
 VIAddVersionKey FileDescription "Brenvale ${VERSION} Setup"
 VIAddVersionKey LegalCopyright ""
 
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!include MUI2.nsh
+; The setup exe carries the program's own icon, so the user knows what it installs.
+!define MUI_ICON "${__FILEDIR__}\..\ui\brenvale.ico"
+!define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
+!define MUI_WELCOMEPAGE_TEXT "Setup will install Brenvale ${VERSION} for you alone, in your own programs folder, and put it in the Start menu, on the desktop and in Explorer's $\"Send to$\" menu.$\r$\n$\r$\nDrop photos on its desktop icon, or send them to it from Explorer, to copy them to your PC.$\r$\n$\r$\nClick Install to start."
+!define MUI_FINISHPAGE_RUN "$INSTDIR\brenvale.exe"
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
 
 Section
     SetShellVarContext current

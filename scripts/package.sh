@@ -7,7 +7,7 @@
 # Installs what is missing (Debian).
 #
 #   BRENVALE_RELEASE_BUILD  build folder (default build/release)
-#   BRENVALE_DIST           folder the zip goes to (default dist)
+#   BRENVALE_DIST           folder the zip and the installer go to (default dist)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
