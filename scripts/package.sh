@@ -3,10 +3,11 @@
 # users: the exe, which needs no DLLs of its own, and README.txt with Windows line ends.
 # The version is the project's (CMakeLists.txt), the one the exe's version block shows.
 # The same sources give the same zip, byte for byte: every file carries the time of the
-# last commit. Installs what is missing (Debian).
+# last commit. Beside it, brenvale-<version>-setup.exe, the installer (make-installer.sh).
+# Installs what is missing (Debian).
 #
 #   BRENVALE_RELEASE_BUILD  build folder (default build/release)
-#   BRENVALE_DIST           folder the zip goes to (default dist)
+#   BRENVALE_DIST           folder the zip and the installer go to (default dist)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -29,6 +30,7 @@ fi
 if ! EPOCH=$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null); then
     EPOCH=${SOURCE_DATE_EPOCH:-315532800}
 fi
-# The release build names the zip with the project's version and prints its path.
+# The release build names the zip and the installer with the project's version and prints
+# their paths.
 SOURCE_DATE_EPOCH=$EPOCH BRENVALE_DIST=$(realpath -m "$DIST") \
-    cmake --build "$RELEASE_BUILD" --target windows_zip | grep -v '^\['
+    cmake --build "$RELEASE_BUILD" --target windows_zip windows_installer | grep -v '^\['

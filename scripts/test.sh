@@ -2,8 +2,8 @@
 # Builds Brenvale natively and for Windows and runs every test: the unit tests natively
 # under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of every fuzz target
 # from its seeds, the whole Windows release build, then the unit tests and the GUI tests
-# under Wine on a private Xvfb display, then the Windows package and the desktop install.
-# Installs what is missing (Debian).
+# under Wine on a private Xvfb display, then the Windows package, its installer and the
+# desktop install. Installs what is missing (Debian).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -40,8 +40,9 @@ preset_test win-unit "$BUILD_DIR/win" || status=1
 echo "== GUI tests under Wine on display $DISPLAY"
 preset_test win-gui "$BUILD_DIR/win" || status=1
 
-# The Windows zip and the Linux desktop install, each run as a user runs them, on the
-# same display.
+# The Windows zip, the installer (in a Wine prefix of its own) and the Linux desktop
+# install, each run as a user runs them, on the same display.
 "$ROOT/tests/package/package_test.sh" || status=1
+"$ROOT/tests/package/installer_test.sh" || status=1
 "$ROOT/tests/package/desktop_install_test.sh" || status=1
 exit $status
