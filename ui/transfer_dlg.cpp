@@ -9,18 +9,15 @@
 #include "framework/file_dialog.h"
 #include "photos/command_line.h"
 #include "photos/file_dialog_result.h"
-#include "transfer/date_stamp.h"
-#include "transfer/numbered_copy.h"
+#include "transfer/save_run.h"
 #include "ui/about_dlg.h"
 #include "ui/icon_layout.h"
 #include "ui/resource.h"
 
 namespace {
 
-constexpr char kDefaultTitle[] = "picture";
 constexpr char kDefaultDateText[] = "Date of foto";
 constexpr int kFileBufferSize = 10000;
-constexpr int kProgressSteps = 10;
 constexpr int kTipShowMilliseconds = 4000;
 constexpr int kTipMaxWidthPixels = 200;
 // Spare NULs after the open-file dialog's result buffer, in case the system writes one
@@ -67,7 +64,7 @@ BOOL CTransferDlg::OnInitDialog() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-    m_titleEdit.SetText(kDefaultTitle);
+    m_titleEdit.SetText(transfer::kDefaultTitle);
     m_dateEdit.SetText(m_dateText);
     m_longDateCheck.SetCheck(BST_UNCHECKED);
 
@@ -95,7 +92,7 @@ BOOL CTransferDlg::OnInitDialog() {
     for (const auto& tip : tips) m_toolTip.AddTool(tip.control, tip.text);
     m_toolTip.Activate(true);
 
-    m_progress.SetRange(0, kProgressSteps);
+    m_progress.SetRange(0, transfer::kProgressSteps);
     m_progress.SetStep(1);
 
     if (m_cmdLine[0] != '\0') {
@@ -258,12 +255,4 @@ void CTransferDlg::ParseCommandLine() {
 
 std::string CTransferDlg::GetFolderOfPath(std::string path) {
     return photos::GetFolderOfPath(std::move(path));
-}
-
-bool CTransferDlg::FindEmbeddedDate(const char* photoPath, char* stamp, bool longDate) {
-    return transfer::FindEmbeddedDate(photoPath, stamp, longDate);
-}
-
-bool CTransferDlg::CopyWithNumber(std::string sourcePath, std::string destBase) {
-    return transfer::CopyWithNumber(m_messages, m_nextNumber, sourcePath, destBase);
 }
