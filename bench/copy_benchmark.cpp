@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/message_port.h"
+#include "platform/disk.h"
 #include "platform/file.h"
 #include "transfer/numbered_copy.h"
 
@@ -50,16 +51,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: copy_benchmark [--buffer <bytes>] <folder> <photo>...\n");
         return 2;
     }
-    const std::string base = std::string(argv[first]) + "\\bench";
+    const std::string folder = argv[first];
     PrintedMessages messages;
     int next = 1;
     const auto start = std::chrono::steady_clock::now();
     try {
+        platform::Disk disk;
+        transfer::Destination destination(disk, folder);
         for (int i = first + 1; i < argc; ++i) {
-            const bool copied =
-                bufferSize == 0
-                    ? transfer::CopyWithNumber(messages, next, argv[i], base)
-                    : CopyThroughBuffer(bufferSize, argv[i], base + "_" + std::to_string(i));
+            const bool copied = bufferSize == 0
+                                    ? destination.CopyWithNumber(messages, next, argv[i], "bench")
+                                    : CopyThroughBuffer(bufferSize, argv[i],
+                                                        folder + "\\bench_" + std::to_string(i));
             if (!copied) return 1;
         }
     } catch (const platform::FileError& error) {

@@ -67,6 +67,10 @@ void File::SeekToBegin() {
     if (const unsigned long code = native::SeekToBegin(handle_)) throw FileError(code, name_);
 }
 
+void File::Flush() {
+    if (const unsigned long code = native::Flush(handle_)) throw FileError(code, name_);
+}
+
 void File::Close() {
     if (!IsOpen()) return;
     const std::intptr_t handle = handle_;

@@ -55,6 +55,8 @@ public:
     void Write(const void* buffer, std::size_t count);
     // Throws FileError.
     void SeekToBegin();
+    // Writes what the system still holds of the file through to the disk. Throws FileError.
+    void Flush();
     // Closes the file; throws FileError when the system reports a failure (the file is
     // closed either way). Does nothing when the file is not open.
     void Close();

@@ -1,6 +1,7 @@
 // File access through POSIX calls, for the native build and its tests. Backslashes in
 // paths are taken as separators. POSIX has no share modes: Read and ReadDenyWrite do
 // not keep others out here, so sharing is only tested in the Windows build.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -109,6 +110,53 @@ unsigned long Replace(const std::string& from, const std::string& to) {
     return std::rename(posix::ToPosixPath(from).c_str(), posix::ToPosixPath(to).c_str()) != 0
                ? static_cast<unsigned long>(errno)
                : 0;
+}
+
+unsigned long Flush(std::intptr_t handle) {
+    return ::fsync(AsFd(handle)) != 0 ? static_cast<unsigned long>(errno) : 0;
+}
+
+unsigned long MoveNoReplace(const std::string& from, const std::string& to) {
+    const std::string source = posix::ToPosixPath(from);
+    const std::string target = posix::ToPosixPath(to);
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) return static_cast<unsigned long>(errno);
+    // A file system without the flag: a second link refuses a taken name just as well.
+    if (::link(source.c_str(), target.c_str()) != 0) return static_cast<unsigned long>(errno);
+    ::unlink(source.c_str());
+    return 0;
+}
+
+bool IsNameTaken(unsigned long code) {
+    return code == EEXIST || code == ENOTEMPTY;
+}
+
+unsigned long ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    DIR* dir = ::opendir(posix::ToPosixPath(folder.empty() ? "." : folder).c_str());
+    if (!dir) return static_cast<unsigned long>(errno);
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    const int code = errno;
+    ::closedir(dir);
+    return static_cast<unsigned long>(code);
+}
+
+unsigned long MakeHiddenFolder(const std::string& path) {
+    const std::string folder = posix::ToPosixPath(path);
+    if (::mkdir(folder.c_str(), 0777) == 0) return 0;
+    const int code = errno;
+    struct stat info {};
+    if (code == EEXIST && ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return 0;
+    return static_cast<unsigned long>(code);
+}
+
+unsigned long RemoveFolder(const std::string& path) {
+    return ::rmdir(posix::ToPosixPath(path).c_str()) != 0 ? static_cast<unsigned long>(errno) : 0;
 }
 
 }  // namespace platform::native

@@ -99,4 +99,52 @@ unsigned long Replace(const std::string& from, const std::string& to) {
                : GetLastError();
 }
 
+unsigned long Flush(std::intptr_t handle) {
+    return FlushFileBuffers(AsHandle(handle)) ? 0 : GetLastError();
+}
+
+unsigned long MoveNoReplace(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), 0) ? 0 : GetLastError();
+}
+
+bool IsNameTaken(unsigned long code) {
+    return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
+}
+
+unsigned long ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\') pattern += '\\';
+    pattern += '*';
+    WIN32_FIND_DATAA entry{};
+    HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        return code == ERROR_FILE_NOT_FOUND ? 0 : code;
+    }
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find, &entry));
+    const DWORD code = GetLastError();
+    FindClose(find);
+    return code == ERROR_NO_MORE_FILES ? 0 : code;
+}
+
+unsigned long MakeHiddenFolder(const std::string& path) {
+    if (!CreateDirectoryA(path.c_str(), nullptr)) {
+        const DWORD code = GetLastError();
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            return code;
+        }
+    }
+    // Not shown in the user's folder where the system can hide it; nothing lost otherwise.
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    return 0;
+}
+
+unsigned long RemoveFolder(const std::string& path) {
+    return RemoveDirectoryA(path.c_str()) ? 0 : GetLastError();
+}
+
 }  // namespace platform::native

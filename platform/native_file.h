@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/file.h"
 
@@ -19,5 +20,15 @@ unsigned long Close(std::intptr_t handle);
 unsigned long Remove(const std::string& path);
 bool Exists(const std::string& path);
 unsigned long Replace(const std::string& from, const std::string& to);
+// Writes the file's bytes through to the disk.
+unsigned long Flush(std::intptr_t handle);
+// Renames from to to only when nothing is under to; IsNameTaken tells that refusal apart.
+unsigned long MoveNoReplace(const std::string& from, const std::string& to);
+bool IsNameTaken(unsigned long code);
+// The names of the folder's entries, files and folders alike, without "." and "..".
+unsigned long ListFolder(const std::string& folder, std::vector<std::string>& names);
+// Makes a hidden folder; succeeds when a folder of that name is there already.
+unsigned long MakeHiddenFolder(const std::string& path);
+unsigned long RemoveFolder(const std::string& path);
 
 }  // namespace platform::native

@@ -5,15 +5,9 @@
 
 #include "photos/photo_list.h"
 #include "transfer/date_stamp.h"
+#include "transfer/numbered_copy.h"
 
 namespace transfer {
-
-namespace {
-
-constexpr char kDefaultTitle[] = "picture";
-constexpr int kProgressSteps = 10;
-
-}  // namespace
 
 std::string TitleOfCopies(const std::string& titleText) {
     return titleText.empty() ? kDefaultTitle : titleText;
@@ -29,6 +23,36 @@ int ProgressBefore(int index, int count) {
     return static_cast<int>(std::min<long long>(position, kProgressSteps));
 }
 
+namespace {
+
+// Every photo of the list, in order, into the folder; false once a copy failed. The
+// working folder of the copies has gone again when this returns.
+bool CopyAll(SaveRunWindow& window, const SaveRunState& state, const std::string& folder,
+             const std::string& title, bool photoDates, const std::string& filteredDate) {
+    Destination destination(state.disk, folder);
+    const int count = state.photos.Count();
+    for (int i = 0; i < count; ++i) {
+        window.SetProgress(ProgressBefore(i, count));
+        const std::string photo = state.photos.GetAt(i);
+        std::string date = filteredDate;
+        if (photoDates) {
+            char stamp[kStampRoom] = {};
+            if (!FindEmbeddedDate(photo, stamp, state.longDate)) {
+                // An empty stamp is used as it is.
+                GetFileDateStamp(state.messages, photo, stamp);
+            }
+            date = stamp;
+        }
+        if (!destination.CopyWithNumber(state.messages, state.nextNumber, photo,
+                                        date + "_" + title)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 void RunSave(SaveRunWindow& window, const SaveRunState& state) {
     const int count = state.photos.Count();
     if (count == 0) return;
@@ -40,13 +64,13 @@ void RunSave(SaveRunWindow& window, const SaveRunState& state) {
     // Held whole: a title cut to some length could give two titles one name.
     const std::string title = TitleOfCopies(window.TitleText());
     if (!TitleStaysInFolder(title)) {
-        window.ShowMessage(kTitleRefusedText);
+        state.messages.Show(kTitleRefusedText);
         return;
     }
 
     char chosen[kChosenFolderSize] = {};
     if (!window.ChooseFolder(state.destFolder, chosen, sizeof chosen)) {
-        window.ShowMessage("Exit Select Folder");
+        state.messages.Show("Exit Select Folder");
         return;
     }
     const std::string folder = chosen;
@@ -57,23 +81,10 @@ void RunSave(SaveRunWindow& window, const SaveRunState& state) {
     const std::string filteredDate =
         photoDates ? std::string() : FilterTypedDate(typedDate.c_str());
 
-    for (int i = 0; i < count; ++i) {
-        window.SetProgress(ProgressBefore(i, count));
-        const std::string photo = state.photos.GetAt(i);
-        std::string date = filteredDate;
-        if (photoDates) {
-            char stamp[kStampRoom] = {};
-            if (!window.FindEmbeddedDate(photo, stamp, state.longDate)) {
-                window.GetFileDateStamp(photo, stamp);  // an empty stamp is used as it is
-            }
-            date = stamp;
-        }
-        const std::string base = folder + "\\" + date + "_" + title;
-        if (!window.CopyWithNumber(photo, base)) return;
-    }
+    if (!CopyAll(window, state, folder, title, photoDates, filteredDate)) return;
 
     window.SetNormalCursor();
-    window.ShowMessage("Fotos successfully saved");
+    state.messages.Show("Fotos successfully saved");
     window.SetProgress(0);
     window.SetReadyToOpen();
     window.RememberDestination(folder + "\\");

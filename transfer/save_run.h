@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "framework/message_port.h"
 #include "platform/code_page.h"
+#include "platform/disk.h"
 
 class CPhotoList;
 
@@ -13,6 +15,10 @@ namespace transfer {
 
 // The result buffer handed to the folder chooser.
 constexpr unsigned kChosenFolderSize = 518;
+// The title of the copies when the title edit is empty; the title edit starts with it.
+inline constexpr char kDefaultTitle[] = "picture";
+// The progress bar runs from 0 to this.
+constexpr int kProgressSteps = 10;
 
 // What the run asks of, and tells, the main window.
 class SaveRunWindow {
@@ -26,20 +32,9 @@ public:
     virtual void SetWaitCursor() = 0;
     virtual void SetNormalCursor() = 0;
     virtual void SetProgress(int position) = 0;
-    // A modal message box; returns once the user has closed it.
-    virtual void ShowMessage(const std::string& text) = 0;
 
     // The folder chooser, starting at startFolder; false when no folder was chosen.
     virtual bool ChooseFolder(const std::string& startFolder, char* folder, unsigned size) = 0;
-
-    // The photo's stamp from its embedded date-time text; false, with it empty, without one.
-    virtual bool FindEmbeddedDate(const std::string& photo, char* stamp, bool longDate) = 0;
-    // The short stamp from the photo's last-write time; on failure tells the user why and
-    // leaves the stamp empty.
-    virtual bool GetFileDateStamp(const std::string& photo, char* stamp) = 0;
-    // Copies the photo to the next free "<base>_NNN.jpg" with the run's running number;
-    // false after telling the user why the run must stop. File errors are thrown.
-    virtual bool CopyWithNumber(const std::string& photo, const std::string& base) = 0;
 
     // Open Camera enabled, Save On PC disabled, and the window redrawn at once.
     virtual void SetReadyToOpen() = 0;
@@ -47,13 +42,16 @@ public:
     virtual void RememberDestination(const std::string& folder) = 0;
 };
 
-// What the run reads, and the running number it restarts, from the main window's state.
+// What the run reads, and the running number it restarts, from the main window's state,
+// with the window's message boxes and the disk the copies go to.
 struct SaveRunState {
     const CPhotoList& photos;
     const char* defaultDateText;  // while the date edit holds exactly this, photo dates count
     bool longDate;
     const std::string& destFolder;  // where the chooser starts
     int& nextNumber;
+    framework::MessagePort& messages;  // modal boxes; each returns once the user closed it
+    platform::Disk& disk;
 };
 
 // Said when the title would put copies outside the chosen folder.
@@ -67,8 +65,9 @@ bool TitleStaysInFolder(const std::string& title, unsigned codePage = platform::
 // The progress bar's position as the photo `index` (from 0) of `count` starts.
 int ProgressBefore(int index, int count);
 
-// One press of Save On PC. A read or write that fails in a copy throws platform::FileError
-// out of the run, with the partial copy already removed.
+// One press of Save On PC. A read, write, flush or rename that fails in a copy throws
+// platform::FileError out of the run, with the unfinished copy already removed. The success
+// message comes only once every copy is on the disk under its name.
 void RunSave(SaveRunWindow& window, const SaveRunState& state);
 
 }  // namespace transfer

@@ -12,8 +12,7 @@
 #include "framework/paint_dc.h"
 #include "photos/command_line.h"
 #include "photos/file_dialog_result.h"
-#include "transfer/date_stamp.h"
-#include "transfer/numbered_copy.h"
+#include "transfer/save_run.h"
 #include "ui/about_dlg.h"
 #include "ui/command_line_photos.h"
 #include "ui/icon_layout.h"
@@ -21,10 +20,8 @@
 
 namespace {
 
-constexpr char kDefaultTitle[] = "picture";
 constexpr char kDefaultDateText[] = "Date of foto";
 constexpr char kTooManyPhotosText[] = "Too many fotos selected. Please select fewer fotos.";
-constexpr int kProgressSteps = 10;
 constexpr int kTipShowMilliseconds = 4000;
 constexpr int kTipMaxWidthPixels = 200;
 // Spare NULs after the open-file dialog's result buffer, in case the system writes one
@@ -90,7 +87,7 @@ void CTransferDlg::SetIcons() {
 }
 
 void CTransferDlg::SetInitialTexts() {
-    m_titleEdit.SetText(kDefaultTitle);
+    m_titleEdit.SetText(transfer::kDefaultTitle);
     m_dateEdit.SetText(m_dateText);
     m_longDateCheck.SetCheck(BST_UNCHECKED);
 }
@@ -122,7 +119,7 @@ void CTransferDlg::AddToolTips() {
 }
 
 void CTransferDlg::SetUpProgress() {
-    m_progress.SetRange(0, kProgressSteps);
+    m_progress.SetRange(0, transfer::kProgressSteps);
     m_progress.SetStep(1);
 }
 
@@ -294,12 +291,4 @@ void CTransferDlg::ParseCommandLine() {
 
 std::string CTransferDlg::GetFolderOfPath(std::string path) {
     return photos::GetFolderOfPath(std::move(path));
-}
-
-bool CTransferDlg::FindEmbeddedDate(const char* photoPath, char* stamp, bool longDate) {
-    return transfer::FindEmbeddedDate(photoPath, stamp, longDate);
-}
-
-bool CTransferDlg::CopyWithNumber(std::string sourcePath, std::string destBase) {
-    return transfer::CopyWithNumber(m_messages, m_nextNumber, sourcePath, destBase);
 }

@@ -74,12 +74,6 @@ private:
     // The absolute folder of a photo, with its final backslash; FileError when it cannot
     // be opened for reading.
     std::string GetFolderOfPath(std::string path);
-    // The photo's stamp from the date-time text in its first 4096 bytes; false, with the
-    // stamp empty, when it has none. Shows nothing.
-    bool FindEmbeddedDate(const char* photoPath, char* stamp, bool longDate);
-    // Copies one photo to the next free "<destBase>_NNN.jpg" of the save run; false after
-    // telling the user why the run must stop.
-    bool CopyWithNumber(std::string sourcePath, std::string destBase);
 
     CButton m_longDateCheck;
     CButton m_exitButton;

@@ -2,9 +2,9 @@
 // folder chooser and the settings object behind it.
 #include <windows.h>
 
+#include "platform/disk.h"
 #include "transfer/browse_for_folder.h"
 #include "transfer/save_run.h"
-#include "ui/file_date_stamp.h"
 #include "ui/transfer_dlg.h"
 
 void CTransferDlg::OnSaveOnPC() {
@@ -17,18 +17,8 @@ void CTransferDlg::OnSaveOnPC() {
         void SetWaitCursor() override { SetCursor(d_.m_hWaitCursor); }
         void SetNormalCursor() override { SetCursor(d_.m_hNormalCursor); }
         void SetProgress(int position) override { d_.m_progress.SetPos(position); }
-        void ShowMessage(const std::string& text) override { d_.m_messages.Show(text); }
         bool ChooseFolder(const std::string& startFolder, char* folder, unsigned size) override {
             return BrowseForFolder(d_.m_hWnd, startFolder.c_str(), folder, size);
-        }
-        bool FindEmbeddedDate(const std::string& photo, char* stamp, bool longDate) override {
-            return d_.FindEmbeddedDate(photo.c_str(), stamp, longDate);
-        }
-        bool GetFileDateStamp(const std::string& photo, char* stamp) override {
-            return ::GetFileDateStamp(d_.m_hWnd, photo.c_str(), stamp);
-        }
-        bool CopyWithNumber(const std::string& photo, const std::string& base) override {
-            return d_.CopyWithNumber(photo, base);
         }
         void SetReadyToOpen() override {
             d_.SetButtonState(ButtonState::ReadyToOpen);
@@ -44,5 +34,7 @@ void CTransferDlg::OnSaveOnPC() {
     };
 
     Window window(*this);
-    transfer::RunSave(window, {m_photoList, m_dateText, m_longDate, m_destFolder, m_nextNumber});
+    platform::Disk disk;
+    transfer::RunSave(window, {m_photoList, m_dateText, m_longDate, m_destFolder, m_nextNumber,
+                               m_messages, disk});
 }

@@ -67,6 +67,7 @@ void BrenvaleRun::Start(const std::string& arguments) {
     std::string commandLine = "\"" + exe_ + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     program_ = std::make_unique<Program>(exe_, commandLine, currentFolder_);
+    mainWindow_ = nullptr;  // a new process has a window of its own
 }
 
 Program& BrenvaleRun::Process() {

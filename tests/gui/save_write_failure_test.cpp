@@ -42,7 +42,8 @@ TEST(SaveOnAFailingDisk, EndsTheRunWithTheFileErrorAndLeavesNoPartialCopy) {
     const HWND chooser = WaitForFolderChooser(run.Process().Id(), run.MainWindow());
     Click(WaitForControl(chooser, IDOK));
     const MessageBoxView box = WaitForMessageBox(run.Process().Id(), run.MainWindow());
-    const std::string partial = dest + "\\20230714_picture_002.jpg";
+    // The user is told about the unfinished copy, which has gone with the run.
+    const std::string partial = dest + "\\~brenvale-unfinished\\20230714_picture_002.jpg.part";
     EXPECT_NE(box.text.find(partial), std::string::npos) << box.text;
     EXPECT_NE(box.text, "Fotos successfully saved");
     PressOk(box);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/disk.h"
 #include "platform/file.h"
 #include "recorded_messages.h"
 #include "test_support.h"
@@ -19,8 +20,8 @@ namespace {
 
 const std::string kUnreadable = "\\proc\\self\\mem";
 
-// A link under the copy's name pointing out of the folder: the creation must neither
-// follow it nor replace it.
+// A link under the copy's name pointing out of the folder: the name is taken, and the
+// link is neither followed nor replaced.
 TEST(CopyFailurePosix, DanglingLinkUnderTheCopysNameIsNeitherFollowedNorReplaced) {
     TempDir dir;
     TempDir elsewhere;
@@ -28,23 +29,30 @@ TEST(CopyFailurePosix, DanglingLinkUnderTheCopysNameIsNeitherFollowedNorReplaced
     std::filesystem::create_symlink(elsewhere.Native("target.jpg"), dir.Native("d_001.jpg"));
     RecordedMessages messages;
     int next = 1;
-    EXPECT_FALSE(transfer::CopyWithNumber(messages, next, dir.PathOf("a.jpg"), dir.PathOf("d")));
-    EXPECT_EQ(2, next);
-    ASSERT_EQ(1u, messages.shown.size());
-    EXPECT_EQ(0u, messages.shown[0].rfind("box: Error Destination ", 0)) << messages.shown[0];
+    {
+        platform::Disk disk;
+        transfer::Destination run(disk, dir.Path());
+        EXPECT_TRUE(run.CopyWithNumber(messages, next, dir.PathOf("a.jpg"), "d"));
+    }
+    EXPECT_EQ(3, next);
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(elsewhere.Exists("target.jpg"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.Native("d_001.jpg")));
+    EXPECT_EQ("A", dir.Read("d_002.jpg"));
 }
 
 TEST(CopyFailurePosix, ReadFailureDeletesTheStartedCopyAndTravelsOn) {
     TempDir dir;
     RecordedMessages messages;
     int next = 1;
-    EXPECT_THROW(transfer::CopyWithNumber(messages, next, kUnreadable, dir.PathOf("d")),
-                 platform::FileError);
+    {
+        platform::Disk disk;
+        transfer::Destination run(disk, dir.Path());
+        EXPECT_THROW(run.CopyWithNumber(messages, next, kUnreadable, "d"), platform::FileError);
+    }
     EXPECT_EQ(2, next);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(dir.Exists("d_001.jpg"));
+    EXPECT_TRUE(dir.FileNames().empty());
 }
 
 TEST(CopyFailurePosix, ReadFailureWhileSearchingTheDateTravelsOn) {

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "faulty_disk.h"
 #include "photo_corpus.h"
 #include "platform/file.h"
 #include "recorded_messages.h"
@@ -17,31 +19,47 @@
 using testing_support::PhotoBytes;
 using testing_support::RecordedMessages;
 using testing_support::TempDir;
-using transfer::CopyWithNumber;
 
 namespace {
 
 // One save run into a scratch destination folder, with photos in a separate source folder.
+// The folder is read at the run's first copy, as in the program.
 class NumberedCopy : public ::testing::Test {
 protected:
+    NumberedCopy() { disk_.watched = dest_.Path(); }
     std::string Photo(const std::string& name, const std::string& bytes) {
         source_.Write(name, bytes);
         return source_.PathOf(name);
     }
-    std::string Base(const std::string& dateAndTitle) const { return dest_.PathOf(dateAndTitle); }
+    static std::string Base(const std::string& dateAndTitle) { return dateAndTitle; }
     bool Copy(const std::string& sourcePath, const std::string& base) {
-        return CopyWithNumber(messages_, next_, sourcePath, base);
+        if (!run_) run_.emplace(disk_, dest_.Path());
+        return run_->CopyWithNumber(messages_, next_, sourcePath, base);
     }
-    std::set<std::string> DestNames() const { return dest_.FileNames(); }
+    // What the user finds in the folder once the run is over and its working folder gone.
+    std::set<std::string> DestNames() {
+        run_.reset();
+        return dest_.FileNames();
+    }
 
     TempDir source_;
     TempDir dest_;
     RecordedMessages messages_;
     int next_ = 1;
+    testing_support::FaultyDisk disk_;
+    std::optional<transfer::Destination> run_;
 };
 
 using Names = std::set<std::string>;
 using Shown = std::vector<std::string>;
+
+Names NamesIn(const std::filesystem::path& folder) {
+    Names names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
 
 TEST_F(NumberedCopy, TakenNamesAreSkippedAndKept) {
     for (const char* taken : {"d_001.jpg", "d_002.jpg", "d_003.jpg", "d_004.jpg"}) {
@@ -188,39 +206,154 @@ TEST_F(NumberedCopy, FileErrorTextIsCutTo1023Characters) {
     EXPECT_EQ(prefix + "\"" + missing.substr(0, 1022), shown);
 }
 
+// A folder that cannot be read: no number is chosen, and nothing is written anywhere.
 TEST_F(NumberedCopy, MissingDestinationFolderShowsErrorDestination) {
-    const std::string base = dest_.PathOf("no such folder") + "\\d";
+    const std::string folder = dest_.PathOf("no such folder");
     const std::string photo = Photo("a.jpg", "A");
-    EXPECT_FALSE(Copy(photo, base));
-    EXPECT_EQ(2, next_);
+    transfer::Destination missing(disk_, folder);
+    EXPECT_FALSE(missing.CopyWithNumber(messages_, next_, photo, "d"));
+    EXPECT_EQ(1, next_);
     ASSERT_EQ(1u, messages_.shown.size());
-    EXPECT_EQ(0u, messages_.shown[0].rfind("box: Error Destination \"" + base + "_001.jpg\"", 0))
+    EXPECT_EQ(0u, messages_.shown[0].rfind("box: Error Destination \"" + folder + "\"", 0))
         << messages_.shown[0];
+    EXPECT_TRUE(DestNames().empty());
     // The photo was closed again: it can be removed.
     platform::File::Remove(photo);
 }
 
-// A name that exists but does not open for reading counts as free; it is never replaced,
-// the user sees "Error Destination" and the run stops.
-TEST_F(NumberedCopy, ExistingNameThatDoesNotOpenIsNeverReplaced) {
+// Any entry under a name makes it taken, a folder as much as a file, whether it opens
+// or not: it is skipped, never replaced, and the run goes on.
+TEST_F(NumberedCopy, AFolderUnderTheNameIsSkipped) {
     std::filesystem::create_directory(dest_.Native("d_001.jpg"));
     dest_.Write("d_001.jpg/inside.txt", "kept");
-    EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
-    EXPECT_EQ(2, next_);
-    ASSERT_EQ(1u, messages_.shown.size());
-    EXPECT_EQ(0u,
-              messages_.shown[0].rfind("box: Error Destination \"" + Base("d") + "_001.jpg\"", 0))
-        << messages_.shown[0];
-    EXPECT_TRUE(std::filesystem::is_directory(dest_.Native("d_001.jpg")));
+    EXPECT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ(3, next_);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ("A", dest_.Read("d_002.jpg"));
     EXPECT_EQ("kept", dest_.Read("d_001.jpg/inside.txt"));
+}
+
+// The file system does not tell names apart by case, so neither does the free-name test.
+TEST_F(NumberedCopy, ANameTakenInAnotherCaseIsSkipped) {
+    dest_.Write("D_001.JPG", "older");
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ((Names{"D_001.JPG", "d_002.jpg"}), DestNames());
+    EXPECT_EQ("older", dest_.Read("D_001.JPG"));
 }
 
 TEST_F(NumberedCopy, BothFilesAreClosedAfterACopy) {
     const std::string photo = Photo("a.jpg", PhotoBytes(10000));
     ASSERT_TRUE(Copy(photo, Base("d")));
     platform::File::Remove(photo);
-    platform::File::Remove(Base("d") + "_001.jpg");
+    platform::File::Remove(dest_.PathOf("d_001.jpg"));
     EXPECT_TRUE(DestNames().empty());
+}
+
+// A step of the copy that fails: the unfinished copy goes with the failure, nothing takes
+// the photo's name, the number counts as used, and the photo is as it was.
+class FailingStep : public NumberedCopy, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FailingStep, LeavesNoUnfinishedCopyAndNoName) {
+    dest_.Write("d_001.jpg", "an earlier copy");
+    const std::string bytes = PhotoBytes(3 * 4096 + 7);
+    const std::string photo = Photo("a.jpg", bytes);
+    disk_.failAt = GetParam();
+    EXPECT_THROW(Copy(photo, Base("d")), platform::FileError);
+    EXPECT_EQ(3, next_);
+    EXPECT_TRUE(messages_.shown.empty());
+    // Even before the run is over, only the working folder, empty, is left of the copy.
+    EXPECT_TRUE(std::filesystem::is_empty(dest_.Native(transfer::kWorkFolderName)));
+    EXPECT_EQ((Names{"d_001.jpg"}), DestNames());
+    EXPECT_EQ("an earlier copy", dest_.Read("d_001.jpg"));
+    EXPECT_EQ(bytes, source_.Read("a.jpg"));
+
+    // Pressed again on a sound disk: the name is free again and the copy whole.
+    disk_.failAt.clear();
+    next_ = 1;
+    ASSERT_TRUE(Copy(photo, Base("d")));
+    EXPECT_EQ(bytes, dest_.Read("d_002.jpg"));
+    EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg"}), DestNames());
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
+                         ::testing::Values("read", "write", "flush", "close", "rename"));
+
+TEST_F(NumberedCopy, AnUnfinishedCopyThatCannotBeCreatedEndsTheRunWithErrorDestination) {
+    disk_.failAt = "create";
+    EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ(2, next_);
+    ASSERT_EQ(1u, messages_.shown.size());
+    EXPECT_EQ(0u, messages_.shown[0].rfind("box: Error Destination ", 0)) << messages_.shown[0];
+    EXPECT_TRUE(DestNames().empty());
+}
+
+// Another program puts a file under the chosen name after the folder was read: it is
+// kept, and the finished copy takes the next free number, without a word to the user.
+TEST_F(NumberedCopy, ANameTakenAtTheRenameMovesToTheNextNumber) {
+    dest_.Write("d_002.jpg", "older");
+    disk_.beforeRename = [&](const std::string& name) {
+        if (name == dest_.PathOf("d_001.jpg") || name == dest_.PathOf("d_003.jpg")) {
+            dest_.Write(name.substr(name.rfind('\\') + 1), "someone else's");
+        }
+    };
+    const std::string bytes = PhotoBytes(5000);
+    ASSERT_TRUE(Copy(Photo("a.jpg", bytes), Base("d")));
+    EXPECT_EQ(5, next_);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg", "d_003.jpg", "d_004.jpg"}), DestNames());
+    EXPECT_EQ("someone else's", dest_.Read("d_001.jpg"));
+    EXPECT_EQ("older", dest_.Read("d_002.jpg"));
+    EXPECT_EQ("someone else's", dest_.Read("d_003.jpg"));
+    EXPECT_EQ(bytes, dest_.Read("d_004.jpg"));
+}
+
+TEST_F(NumberedCopy, ANameTakenAtTheRenameOfNumber999MeetsTheLimit) {
+    next_ = 999;
+    disk_.beforeRename = [&](const std::string& name) {
+        dest_.Write(name.substr(name.rfind('\\') + 1), "someone else's");
+    };
+    EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ((Shown{"box: Number of files with same title limited by 999"}), messages_.shown);
+    EXPECT_EQ((Names{"d_999.jpg"}), DestNames());
+    EXPECT_EQ("someone else's", dest_.Read("d_999.jpg"));
+}
+
+// The unfinished copies of a run that was killed are removed at the next run's first
+// copy; a file of the user's in the working folder, and every other name, stay.
+TEST_F(NumberedCopy, LeftoversOfAnInterruptedRunAreRemovedAndNothingElse) {
+    const std::string work = transfer::kWorkFolderName;
+    std::filesystem::create_directory(dest_.Native(work));
+    dest_.Write(work + "/d_001.jpg.part", "half a photo");
+    dest_.Write(work + "/x_007.JPG.PART", "half another");
+    dest_.Write(work + "/notes.txt", "the user's");
+    dest_.Write("d_002.jpg.part", "not in the working folder");
+    dest_.Write("IMG_0001.JPG", "a photo");
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ((Names{work, "IMG_0001.JPG", "d_001.jpg", "d_002.jpg.part"}), DestNames());
+    EXPECT_EQ((Names{"notes.txt"}), NamesIn(dest_.Native(work)));
+    EXPECT_EQ("A", dest_.Read("d_001.jpg"));
+}
+
+TEST_F(NumberedCopy, AWorkingFolderHoldingOnlyLeftoversGoesWithTheRun) {
+    const std::string work = transfer::kWorkFolderName;
+    std::filesystem::create_directory(dest_.Native(work));
+    dest_.Write(work + "/d_001.jpg.part", "half a photo");
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ((Names{"d_001.jpg"}), DestNames());
+}
+
+// Wine looks up a missing name by reading the whole folder: the run reads the folder
+// once, and each photo costs one such look-up (its rename), and the working folder one.
+TEST_F(NumberedCopy, ABigFolderIsReadOnceAndEachPhotoLooksUpOneMissingName) {
+    for (int i = 1; i <= 40; ++i) dest_.Write("d_" + std::to_string(100 + i) + ".jpg", "x");
+    for (const char* taken : {"d_001.jpg", "d_002.jpg", "d_003.jpg"}) dest_.Write(taken, "x");
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(Copy(Photo("p" + std::to_string(i) + ".jpg", "P"), Base("d")));
+    }
+    EXPECT_EQ(1, disk_.watchedListings);
+    EXPECT_EQ(5 + 1, disk_.missingLookups);
+    EXPECT_EQ(9, next_);
+    EXPECT_EQ("P", dest_.Read("d_008.jpg"));
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 // a whole photo, and the photo itself stays as it was.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
+#include "platform/disk.h"
 #include "platform/file.h"
 #include "recorded_messages.h"
 #include "test_support.h"
@@ -46,24 +48,29 @@ TEST(WriteFailure, PartialCopyIsDeletedAndThePhotoIsUnchanged) {
     const std::string photo = ReadWhole(limit.BigPhoto());
     ASSERT_GT(photo.size(), limit.Limit());
 
+    platform::Disk disk;
     try {
-        transfer::CopyWithNumber(messages, next, limit.BigPhoto(), dest.PathOf("140517_Holiday"));
+        transfer::Destination run(disk, dest.Path());
+        run.CopyWithNumber(messages, next, limit.BigPhoto(), "140517_Holiday");
         FAIL() << "a copy bigger than the file-size limit was written";
     } catch (const platform::FileError& error) {
-        EXPECT_EQ(dest.PathOf("140517_Holiday_002.jpg"), error.FileName());
+        // The user is told about the unfinished copy, which is gone already.
+        EXPECT_EQ(
+            dest.PathOf(std::string(transfer::kWorkFolderName) + "\\140517_Holiday_002.jpg.part"),
+            error.FileName());
         EXPECT_NE(0u, error.Cause());
     }
     EXPECT_EQ(3, next);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(dest.Exists("140517_Holiday_002.jpg"));
+    EXPECT_EQ((std::set<std::string>{"140517_Holiday_001.jpg"}), dest.FileNames());
     EXPECT_EQ("an earlier copy", dest.Read("140517_Holiday_001.jpg"));
     EXPECT_EQ(photo, ReadWhole(limit.BigPhoto()));
 
     // The name is free again: a later run that fits on the disk takes it.
     source.Write("small.jpg", "small photo");
     next = 1;
-    ASSERT_TRUE(transfer::CopyWithNumber(messages, next, source.PathOf("small.jpg"),
-                                         dest.PathOf("140517_Holiday")));
+    transfer::Destination again(disk, dest.Path());
+    ASSERT_TRUE(again.CopyWithNumber(messages, next, source.PathOf("small.jpg"), "140517_Holiday"));
     EXPECT_EQ("small photo", dest.Read("140517_Holiday_002.jpg"));
 }
 
