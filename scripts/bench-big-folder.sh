@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Times Save On PC in the real brenvale.exe under Wine into big destination folders:
+# BENCH_COUNT photos (450) of BENCH_SIZE_KB (100) into folders already holding 0, 5000 and
+# 20000 files, and twice as many photos into an empty one; each figure is printed against
+# the empty-folder run. With BENCH_BASE_EXE (another build of brenvale.exe) the same runs
+# are timed for it too, so two builds are compared on the same machine at the same time.
+# Best of BENCH_ROUNDS (2). A benchmark, not a test: it prints figures and judges nothing.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/bench-common.sh"
+
+COUNT=${BENCH_COUNT:-450}
+SIZE_KB=${BENCH_SIZE_KB:-100}
+ROUNDS=${BENCH_ROUNDS:-2}
+
+echo "== Building brenvale.exe and the save benchmark"
+cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
+cmake --build "$BUILD_DIR/win" -j2 --target brenvale save_benchmark >/dev/null
+setup_wine_prefix
+start_xvfb
+start_wineserver
+
+# Short paths: 900 of them must fit on one command line of at most 32766 characters.
+WORK=$(mktemp -d /tmp/bb.XXXXXX)
+mkdir "$WORK/p"
+echo "== Making $((COUNT * 2)) photos of $SIZE_KB KB in $WORK"
+for i in $(seq -f '%04g' 1 $((COUNT * 2))); do
+    {
+        printf '\377\330\377\341Exif 2023:07:14 10:15:00\0'
+        head -c $((SIZE_KB * 1024 - 29)) /dev/urandom
+    } >"$WORK/p/I$i.JPG"
+done
+ALL=("$WORK"/p/I*.JPG)
+win() { printf 'Z:%s' "${1//\//\\}"; }
+
+# A destination that already holds `files` photos of other days, as a user's folder does.
+filled_dest() {
+    fresh_dest
+    [ "$1" -gt 0 ] && (cd "$WORK/dest" && seq -f '190101_Old_%05g.jpg' 1 "$1" | xargs touch)
+    sync
+}
+# time_save <exe> <files already there> <photos>
+time_save() {
+    filled_dest "$2"
+    rm -rf "$WORK/scratch"
+    mkdir "$WORK/scratch"
+    local photos=()
+    for photo in "${ALL[@]:0:$3}"; do photos+=("$(win "$photo")"); done
+    "$WINE" "$BUILD_DIR/win/bench/save_benchmark.exe" "$(win "$1")" "$(win "$WORK/scratch")" \
+        "$(win "$WORK/dest")" "${photos[@]}" | tr -d '\r'
+    local found
+    found=$(ls -A "$WORK/dest" | wc -l)
+    [ "$found" -eq $(($2 + $3)) ] || { echo "$found entries in the folder, not $(($2 + $3))" >&2; exit 1; }
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+report() {
+    local name=$1 exe=$2 empty big5 big20 double
+    empty=$(best time_save "$exe" 0 "$COUNT")
+    big5=$(best time_save "$exe" 5000 "$COUNT")
+    big20=$(best time_save "$exe" 20000 "$COUNT")
+    double=$(best time_save "$exe" 0 $((COUNT * 2)))
+    echo "== $name: best of $ROUNDS"
+    printf '%-40s %8.3f s\n' "$COUNT photos into an empty folder" "$empty"
+    printf '%-40s %8.3f s  %s x\n' "$COUNT photos into 5000 files" "$big5" "$(ratio "$big5" "$empty")"
+    printf '%-40s %8.3f s  %s x\n' "$COUNT photos into 20000 files" "$big20" "$(ratio "$big20" "$empty")"
+    printf '%-40s %8.3f s  %s x\n' "$((COUNT * 2)) photos into an empty folder" "$double" \
+        "$(ratio "$double" "$empty")"
+    printf '%-40s %8.3f s\n' "added by 20000 files" "$(awk -v a="$big20" -v b="$empty" \
+        'BEGIN { printf "%.3f", a - b }')"
+    eval "added_$3=\$(awk -v a=\"\$big20\" -v b=\"\$empty\" 'BEGIN { print a - b }')"
+}
+
+report "this build" "$BUILD_DIR/win/app/brenvale.exe" this
+if [ -n "${BENCH_BASE_EXE:-}" ]; then
+    report "the other build ($BENCH_BASE_EXE)" "$BENCH_BASE_EXE" base
+    echo "cost added by 20000 files, this build / the other: $(ratio "$added_this" "$added_base")"
+fi
