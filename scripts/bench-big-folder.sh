@@ -7,6 +7,7 @@
 # Best of BENCH_ROUNDS (2). A benchmark, not a test: it prints figures and judges nothing.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+run_on_private_display "$0" "$@"
 source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-450}
@@ -14,12 +15,7 @@ SIZE_KB=${BENCH_SIZE_KB:-100}
 ROUNDS=${BENCH_ROUNDS:-2}
 
 echo "== Building brenvale.exe and the save benchmark"
-cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$BUILD_DIR/win" -j2 --target brenvale save_benchmark >/dev/null
-setup_wine_prefix
-start_xvfb
-start_wineserver
+build_and_start_wine brenvale save_benchmark
 
 # Short paths: 900 of them must fit on one command line of at most 32766 characters.
 WORK=$(mktemp -d /tmp/bb.XXXXXX)
@@ -54,7 +50,6 @@ time_save() {
     [ "$found" -eq $(($2 + $3)) ] || { echo "$found entries in the folder, not $(($2 + $3))" >&2; exit 1; }
 }
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 report() {
     local name=$1 exe=$2 empty big5 big20 double
     empty=$(best time_save "$exe" 0 "$COUNT")

@@ -10,6 +10,16 @@ cleanup() {
 trap cleanup EXIT
 
 now() { date +%s.%N; }
+seconds_since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f\n", b - a }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# Builds the given targets of the Windows configuration and readies Wine to run them; the
+# calling script runs on a private display (run_on_private_display).
+build_and_start_wine() {
+    preset_build win "$BUILD_DIR/win" --target "$@" >/dev/null
+    setup_wine_prefix
+    start_wineserver
+}
 
 # An empty destination, and nothing of the last round left in the page cache's dirty pages.
 fresh_dest() {
@@ -20,11 +30,10 @@ fresh_dest() {
 
 time_cp() {
     fresh_dest
-    local start end
+    local start
     start=$(now)
     cp "${PHOTOS[@]}" "$WORK/dest/"
-    end=$(now)
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f\n", b - a }'
+    seconds_since "$start"
 }
 
 # The best of ROUNDS runs of a command that prints its seconds.

@@ -9,6 +9,7 @@
 # and judges nothing.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+run_on_private_display "$0" "$@"
 source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-500}
@@ -16,12 +17,7 @@ SIZE_KB=${BENCH_SIZE_KB:-1600}
 ROUNDS=${BENCH_ROUNDS:-3}
 
 echo "== Building brenvale.exe and the benchmarks"
-cmake -S "$ROOT" -B "$BUILD_DIR/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$BUILD_DIR/win" -j2 --target brenvale copy_benchmark save_benchmark >/dev/null
-setup_wine_prefix
-start_xvfb
-start_wineserver
+build_and_start_wine brenvale copy_benchmark save_benchmark
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
 mkdir "$WORK/photos"
@@ -37,7 +33,6 @@ WIN_PHOTOS=()
 for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("Z:${photo//\//\\}"); done
 win() { printf 'Z:%s' "${1//\//\\}"; }
 
-seconds_since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f\n", b - a }'; }
 time_cp_sync() {
     fresh_dest
     local start
@@ -83,7 +78,6 @@ save_time=$(best time_save)
 cmp -s "${PHOTOS[0]}" "$WORK/dest/230714_picture_001.jpg" ||
     { echo "the first copy differs from its photo" >&2; exit 1; }
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "== $COUNT photos of $SIZE_KB KB, best of $ROUNDS"
 printf '%-52s %8.3f s\n' "cp" "$cp_time"
 printf '%-52s %8.3f s\n' "cp, then sync" "$cp_sync_time"
