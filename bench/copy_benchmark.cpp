@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
                                                         folder + "\\bench_" + std::to_string(i));
             if (!copied) return 1;
         }
+        if (bufferSize == 0 && !destination.Finish(messages, next)) return 1;
     } catch (const platform::FileError& error) {
         std::fprintf(stderr, "%s\n", error.Message().c_str());
         return 1;

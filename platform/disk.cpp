@@ -1,6 +1,8 @@
 // The system's disk behind the save run's seam.
 #include "platform/disk.h"
 
+#include <system_error>
+
 #include "platform/native_file.h"
 
 namespace platform {
@@ -45,6 +47,33 @@ void Disk::Flush(File& file) {
 
 void Disk::Close(File& file) {
     file.Close();
+}
+
+void Disk::FlushAndClose(File& file) {
+    try {
+        Flush(file);
+    } catch (...) {
+        try {
+            Close(file);
+        } catch (const FileError&) {
+        }
+        throw;
+    }
+    Close(file);
+}
+
+std::future<void> Disk::FlushAndCloseMeanwhile(File& file) {
+    const auto work = [this, &file] { FlushAndClose(file); };
+    try {
+        return std::async(std::launch::async, work);
+    } catch (const std::system_error&) {
+        // No thread to be had: the work is done when the future is asked.
+        return std::async(std::launch::deferred, work);
+    }
+}
+
+void Disk::TryFlushFolder(const std::string& path) noexcept {
+    native::FlushFolder(path);
 }
 
 MoveResult Disk::MoveNoReplace(const std::string& from, const std::string& to, FileError* error) {

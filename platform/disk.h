@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -35,11 +36,22 @@ public:
     virtual void Write(File& file, const void* buffer, std::size_t count);
     virtual void Flush(File& file);
     virtual void Close(File& file);
+    // Flush, then Close, on a thread of their own, so that the next photo is copied while
+    // this copy goes to the disk; the future raises what they raised. The file is closed
+    // either way, and must stay until the future is done.
+    virtual std::future<void> FlushAndCloseMeanwhile(File& file);
+    // Writes the folder's entries through to the disk, where the system lets a program do
+    // that; reports nothing.
+    virtual void TryFlushFolder(const std::string& path) noexcept;
 
     // Gives the file from the name to; never replaces anything under that name.
     virtual MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                                      FileError* error);
     virtual void TryRemove(const std::string& path) noexcept;
+
+protected:
+    // Flush, then Close; when Flush fails the file is closed too, and Flush's error raised.
+    void FlushAndClose(File& file);
 };
 
 }  // namespace platform

@@ -159,4 +159,12 @@ unsigned long RemoveFolder(const std::string& path) {
     return ::rmdir(posix::ToPosixPath(path).c_str()) != 0 ? static_cast<unsigned long>(errno) : 0;
 }
 
+unsigned long FlushFolder(const std::string& path) {
+    const int folder = ::open(posix::ToPosixPath(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0) return static_cast<unsigned long>(errno);
+    const unsigned long code = ::fsync(folder) != 0 ? static_cast<unsigned long>(errno) : 0;
+    ::close(folder);
+    return code;
+}
+
 }  // namespace platform::native

@@ -104,7 +104,8 @@ unsigned long Flush(std::intptr_t handle) {
 }
 
 unsigned long MoveNoReplace(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), 0) ? 0 : GetLastError();
+    // Wine takes the write-through flag and ignores it; FlushFolder covers that case.
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) ? 0 : GetLastError();
 }
 
 bool IsNameTaken(unsigned long code) {
@@ -145,6 +146,17 @@ unsigned long MakeHiddenFolder(const std::string& path) {
 
 unsigned long RemoveFolder(const std::string& path) {
     return RemoveDirectoryA(path.c_str()) ? 0 : GetLastError();
+}
+
+unsigned long FlushFolder(const std::string& path) {
+    // A folder opens only with backup semantics, and flushes only when opened for writing.
+    HANDLE folder = CreateFileA(path.c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) return GetLastError();
+    const DWORD code = FlushFileBuffers(folder) ? 0 : GetLastError();
+    CloseHandle(folder);
+    return code;
 }
 
 }  // namespace platform::native

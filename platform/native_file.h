@@ -23,6 +23,7 @@ unsigned long Replace(const std::string& from, const std::string& to);
 // Writes the file's bytes through to the disk.
 unsigned long Flush(std::intptr_t handle);
 // Renames from to to only when nothing is under to; IsNameTaken tells that refusal apart.
+// Where the system can, the new name is on the disk when this returns.
 unsigned long MoveNoReplace(const std::string& from, const std::string& to);
 bool IsNameTaken(unsigned long code);
 // The names of the folder's entries, files and folders alike, without "." and "..".
@@ -30,5 +31,7 @@ unsigned long ListFolder(const std::string& folder, std::vector<std::string>& na
 // Makes a hidden folder; succeeds when a folder of that name is there already.
 unsigned long MakeHiddenFolder(const std::string& path);
 unsigned long RemoveFolder(const std::string& path);
+// Writes the folder's entries (names given, renames) through to the disk.
+unsigned long FlushFolder(const std::string& path);
 
 }  // namespace platform::native

@@ -1,6 +1,9 @@
 // Copying one photo to the first free name "<folder>\<base>_NNN.jpg" of a save run.
 #pragma once
 
+#include <future>
+#include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,6 +26,11 @@ inline constexpr char kUnfinishedSuffix[] = ".part";
 // then on a name counts as taken when the folder held an entry of that name, in any case,
 // or the run gave it to a copy. Leftovers of an interrupted run are removed at that first
 // copy, and the working folder goes again with this object.
+//
+// A copy goes to the disk while the next photo is copied: it gets its name at the next
+// CopyWithNumber, or at Finish for the last one. Should the object go before Finish, a
+// copy still on its way keeps its name when it is whole on the disk and the name is free,
+// and is removed otherwise.
 class Destination {
 public:
     Destination(platform::Disk& disk, std::string folder);
@@ -33,15 +41,27 @@ public:
     // Copies the photo at sourcePath to "<folder>\<base>_NNN.jpg", trying the numbers
     // from nextNumber up and skipping every taken name; nextNumber is then one past the
     // number chosen, even when the copy fails. Nothing is ever replaced: a name that
-    // another program takes meanwhile is skipped too. Returns false after showing why
-    // ("Number of files with same title limited by 999", "Error Source ...",
-    // "Error Destination ..."). A read, write, flush or rename that fails raises
-    // platform::FileError. Either way no unfinished copy stays, and the photo is never
-    // changed.
+    // another program takes meanwhile is skipped too, and the copy gets the next free
+    // number. Returns false after showing why ("Number of files with same title limited
+    // by 999", "Error Source ...", "Error Destination ..."). A read, write, flush or rename
+    // that fails raises platform::FileError. Either way the copy before this one keeps its
+    // name when it is whole, no unfinished copy stays, and the photo is never changed.
     bool CopyWithNumber(framework::MessagePort& messages, int& nextNumber,
                         const std::string& sourcePath, const std::string& base);
+    // Waits until the last copy is on the disk under its name, and the folder's new names
+    // with it. False after showing why, or platform::FileError, as for a copy.
+    bool Finish(framework::MessagePort& messages, int& nextNumber);
 
 private:
+    // A copy whose flush and close run while the next photo is copied.
+    struct OnItsWay {
+        std::unique_ptr<platform::File> file;  // outlives `done`
+        std::string unfinished;
+        std::string name;
+        std::string base;
+        std::future<void> done;
+    };
+
     bool Prepare(framework::MessagePort& messages);
     bool IsTaken(const std::string& name) const;
     void MarkTaken(const std::string& name);
@@ -49,12 +69,23 @@ private:
     int FreeNumber(const std::string& base, int number) const;
     std::string PathOf(const std::string& name) const;
     std::string WorkFolder() const;
+    // Whether its flush and close are done; never for a test's disk, which does them when
+    // asked.
+    static bool IsOnTheDisk(const OnItsWay& copy);
+    // Gives the copy on its way its name once it is on the disk.
+    bool FinishOnItsWay(framework::MessagePort& messages, int& nextNumber);
+    // The same without a word, for when the run ends otherwise.
+    void FinishOnItsWayQuietly() noexcept;
+    // Shows why this photo is not copied, after the copy before it got its name.
+    bool Refuse(framework::MessagePort& messages, int& nextNumber, const std::string& text);
 
     platform::Disk& disk_;
     std::string folder_;
     bool prepared_ = false;
     bool workFolderMade_ = false;
+    bool renamed_ = false;         // since the folder was last flushed
     std::set<std::string> taken_;  // folded names
+    std::optional<OnItsWay> onItsWay_;
 };
 
 // The name of a copy inside its folder: base + "_NNN.jpg".

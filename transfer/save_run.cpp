@@ -25,8 +25,9 @@ int ProgressBefore(int index, int count) {
 
 namespace {
 
-// Every photo of the list, in order, into the folder; false once a copy failed. The
-// working folder of the copies has gone again when this returns.
+// Every photo of the list, in order, into the folder; false once a copy failed. When it
+// returns true every copy is on the disk under its name; either way the working folder of
+// the copies has gone again.
 bool CopyAll(SaveRunWindow& window, const SaveRunState& state, const std::string& folder,
              const std::string& title, bool photoDates, const std::string& filteredDate) {
     Destination destination(state.disk, folder);
@@ -48,7 +49,7 @@ bool CopyAll(SaveRunWindow& window, const SaveRunState& state, const std::string
             return false;
         }
     }
-    return true;
+    return destination.Finish(state.messages, state.nextNumber);
 }
 
 }  // namespace

@@ -98,8 +98,9 @@ protected:
 TEST_F(InterruptedSave, LeavesNoPartOfAPhotoUnderItsNameAndTheNextRunCopiesItWhole) {
     StartSaving();
     const std::string unfinished = work_ + "\\20230714_picture_002.jpg.part";
-    WaitFor([&] { return SizeOf(unfinished) >= (1u << 20); }, "the big photo's copy to grow",
-            Milliseconds(30000));
+    // The small photo's copy gets its name while the big one is still being copied.
+    WaitFor([&] { return FileExists(Copy(1)) && SizeOf(unfinished) >= (1u << 20); },
+            "the small photo's copy named, and the big photo's copy growing", Milliseconds(30000));
     {
         const OwnedHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, run_.Process().Id()));
         ASSERT_TRUE(TerminateProcess(process.Get(), 1));

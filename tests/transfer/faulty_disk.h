@@ -4,6 +4,8 @@
 #pragma once
 
 #include <functional>
+#include <future>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,8 @@ public:
     int watchedListings = 0;
     // Called with the new name just before each rename.
     std::function<void(const std::string&)> beforeRename;
-    // When set, the copy's steps are written down in it: "flush <name>", "rename <name>".
+    // When set, the copy's steps are written down in it: "flush <name>", "rename <name>",
+    // "flush the folder" (the watched one).
     std::vector<std::string>* events = nullptr;
 
     static constexpr unsigned long kFailure = 5;  // access denied, on either system's count
@@ -49,11 +52,12 @@ public:
         const bool copy = mode == platform::OpenMode::Create;
         if (copy && failAt == "create") return Fail(path, error);
         if (!Disk::Open(file, path, mode, error)) return false;
-        if (copy) copy_ = &file;
+        if (copy) copies_.insert(&file);
         return true;
     }
     std::size_t Read(platform::File& file, void* buffer, std::size_t count) override {
-        if (failAt == "read" && &file != copy_) throw platform::FileError(kFailure, "photo");
+        if (failAt == "read" && copies_.count(&file) == 0)
+            throw platform::FileError(kFailure, "photo");
         return Disk::Read(file, buffer, count);
     }
     void Write(platform::File& file, const void* buffer, std::size_t count) override {
@@ -66,10 +70,18 @@ public:
         Disk::Flush(file);
     }
     void Close(platform::File& file) override {
-        const bool copy = &file == copy_;
-        if (copy) copy_ = nullptr;
+        const bool copy = copies_.erase(&file) != 0;
         Disk::Close(file);
         if (copy && failAt == "close") throw platform::FileError(kFailure, "copy");
+    }
+    // Done on the run's own thread when the run waits for it, so that what is counted and
+    // written down here needs no lock; the run cannot tell the difference.
+    std::future<void> FlushAndCloseMeanwhile(platform::File& file) override {
+        return std::async(std::launch::deferred, [this, &file] { FlushAndClose(file); });
+    }
+    void TryFlushFolder(const std::string& path) noexcept override {
+        if (events) events->push_back(path == watched ? "flush the folder" : "flush " + path);
+        Disk::TryFlushFolder(path);
     }
     platform::MoveResult MoveNoReplace(const std::string& from, const std::string& to,
                                        platform::FileError* error) override {
@@ -101,7 +113,7 @@ private:
         return false;
     }
 
-    const platform::File* copy_ = nullptr;
+    std::set<const platform::File*> copies_;  // the unfinished copies open now
 };
 
 }  // namespace testing_support

@@ -36,6 +36,8 @@ protected:
         if (!run_) run_.emplace(disk_, dest_.Path());
         return run_->CopyWithNumber(messages_, next_, sourcePath, base);
     }
+    // As at the end of a save run: the last copy is on the disk under its name.
+    bool Finish() { return run_->Finish(messages_, next_); }
     // What the user finds in the folder once the run is over and its working folder gone.
     std::set<std::string> DestNames() {
         run_.reset();
@@ -66,6 +68,7 @@ TEST_F(NumberedCopy, TakenNamesAreSkippedAndKept) {
         dest_.Write(taken, taken);
     }
     ASSERT_TRUE(Copy(Photo("a.jpg", "photo a"), Base("d")));
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(6, next_);
     EXPECT_EQ("photo a", dest_.Read("d_005.jpg"));
     EXPECT_EQ("d_003.jpg", dest_.Read("d_003.jpg"));
@@ -160,6 +163,7 @@ TEST_F(NumberedCopy, CopyHoldsExactlyThePhotosBytes) {
         const std::string bytes = PhotoBytes(size);
         const std::string name = "p" + std::to_string(size) + ".jpg";
         ASSERT_TRUE(Copy(Photo(name, bytes), Base("s" + std::to_string(size))));
+        ASSERT_TRUE(Finish());
         char copyName[32];
         std::snprintf(copyName, sizeof copyName, "s%zu_%03d.jpg", size, next_ - 1);
         EXPECT_EQ(bytes, dest_.Read(copyName));
@@ -173,6 +177,7 @@ TEST_F(NumberedCopy, CopyHoldsExactlyThePhotosBytes) {
 TEST_F(NumberedCopy, PhotoInsideTheDestinationIsNotOverwritten) {
     dest_.Write("d_001.jpg", "the photo");
     ASSERT_TRUE(Copy(dest_.PathOf("d_001.jpg"), Base("d")));
+    ASSERT_TRUE(Finish());
     EXPECT_EQ("the photo", dest_.Read("d_001.jpg"));
     EXPECT_EQ("the photo", dest_.Read("d_002.jpg"));
 }
@@ -227,6 +232,7 @@ TEST_F(NumberedCopy, AFolderUnderTheNameIsSkipped) {
     std::filesystem::create_directory(dest_.Native("d_001.jpg"));
     dest_.Write("d_001.jpg/inside.txt", "kept");
     EXPECT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(3, next_);
     EXPECT_TRUE(messages_.shown.empty());
     EXPECT_EQ("A", dest_.Read("d_002.jpg"));
@@ -244,6 +250,7 @@ TEST_F(NumberedCopy, ANameTakenInAnotherCaseIsSkipped) {
 TEST_F(NumberedCopy, BothFilesAreClosedAfterACopy) {
     const std::string photo = Photo("a.jpg", PhotoBytes(10000));
     ASSERT_TRUE(Copy(photo, Base("d")));
+    ASSERT_TRUE(Finish());
     platform::File::Remove(photo);
     platform::File::Remove(dest_.PathOf("d_001.jpg"));
     EXPECT_TRUE(DestNames().empty());
@@ -258,7 +265,13 @@ TEST_P(FailingStep, LeavesNoUnfinishedCopyAndNoName) {
     const std::string bytes = PhotoBytes(3 * 4096 + 7);
     const std::string photo = Photo("a.jpg", bytes);
     disk_.failAt = GetParam();
-    EXPECT_THROW(Copy(photo, Base("d")), platform::FileError);
+    // A read or write fails in the copy; its flush, close or rename once the run ends.
+    EXPECT_THROW(
+        {
+            Copy(photo, Base("d"));
+            Finish();
+        },
+        platform::FileError);
     EXPECT_EQ(3, next_);
     EXPECT_TRUE(messages_.shown.empty());
     // Even before the run is over, only the working folder, empty, is left of the copy.
@@ -271,12 +284,24 @@ TEST_P(FailingStep, LeavesNoUnfinishedCopyAndNoName) {
     disk_.failAt.clear();
     next_ = 1;
     ASSERT_TRUE(Copy(photo, Base("d")));
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(bytes, dest_.Read("d_002.jpg"));
     EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg"}), DestNames());
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
                          ::testing::Values("read", "write", "flush", "close", "rename"));
+
+// The copy before fails to reach the disk while the next photo is copied: the run stops
+// there, and neither copy is left under any name.
+TEST_F(NumberedCopy, AFlushFailingWhileTheNextPhotoIsCopiedLeavesNeitherCopy) {
+    disk_.failAt = "flush";
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_THROW(Copy(Photo("b.jpg", "B"), Base("d")), platform::FileError);
+    EXPECT_EQ(3, next_);
+    EXPECT_TRUE(std::filesystem::is_empty(dest_.Native(transfer::kWorkFolderName)));
+    EXPECT_TRUE(DestNames().empty());
+}
 
 TEST_F(NumberedCopy, AnUnfinishedCopyThatCannotBeCreatedEndsTheRunWithErrorDestination) {
     disk_.failAt = "create";
@@ -298,6 +323,7 @@ TEST_F(NumberedCopy, ANameTakenAtTheRenameMovesToTheNextNumber) {
     };
     const std::string bytes = PhotoBytes(5000);
     ASSERT_TRUE(Copy(Photo("a.jpg", bytes), Base("d")));
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(5, next_);
     EXPECT_TRUE(messages_.shown.empty());
     EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg", "d_003.jpg", "d_004.jpg"}), DestNames());
@@ -312,7 +338,8 @@ TEST_F(NumberedCopy, ANameTakenAtTheRenameOfNumber999MeetsTheLimit) {
     disk_.beforeRename = [&](const std::string& name) {
         dest_.Write(name.substr(name.rfind('\\') + 1), "someone else's");
     };
-    EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_FALSE(Finish());
     EXPECT_EQ((Shown{"box: Number of files with same title limited by 999"}), messages_.shown);
     EXPECT_EQ((Names{"d_999.jpg"}), DestNames());
     EXPECT_EQ("someone else's", dest_.Read("d_999.jpg"));
@@ -350,6 +377,7 @@ TEST_F(NumberedCopy, ABigFolderIsReadOnceAndEachPhotoLooksUpOneMissingName) {
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(Copy(Photo("p" + std::to_string(i) + ".jpg", "P"), Base("d")));
     }
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(1, disk_.watchedListings);
     EXPECT_EQ(5 + 1, disk_.missingLookups);
     EXPECT_EQ(9, next_);

@@ -123,22 +123,24 @@ protected:
     platform::Disk* disk_ = &faultyDisk_;
 };
 
-// The success message comes once every copy is flushed and has its name, and the working
-// folder has gone.
+// Each copy goes to the disk while the next photo is copied. The success message comes
+// once every copy is flushed and has its name, the folder's names are on the disk too, and
+// the working folder has gone.
 TEST_F(SaveRun, ACompleteRunInOrder) {
     AddPhoto("a.jpg", "2023:07:14");
     AddPhoto("b.jpg", nullptr);
     testing_support::SetLastWriteTimeUtc(photos_.PathOf("b.jpg"), 2023, 6, 1, 12, 0);
     faultyDisk_.events = &window_.events;
+    faultyDisk_.watched = dest_.Path();
     ChooseDest();
     Run();
-    EXPECT_EQ(
-        window_.events,
-        (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 518", "read date",
-                "progress 5", "flush 230714_Holiday_001.jpg.part", "rename 230714_Holiday_001.jpg",
-                "progress 10", "flush 230601_Holiday_002.jpg.part", "rename 230601_Holiday_002.jpg",
-                "normal cursor", "box: Fotos successfully saved", "progress 0", "ready to open",
-                "remember <dest>\\"}));
+    EXPECT_EQ(window_.events,
+              (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 518",
+                      "read date", "progress 5", "progress 10", "flush 230714_Holiday_001.jpg.part",
+                      "rename 230714_Holiday_001.jpg", "flush 230601_Holiday_002.jpg.part",
+                      "rename 230601_Holiday_002.jpg", "flush the folder", "normal cursor",
+                      "box: Fotos successfully saved", "progress 0", "ready to open",
+                      "remember <dest>\\"}));
     EXPECT_EQ(dest_.Read("230714_Holiday_001.jpg"), photos_.Read("a.jpg"));
     EXPECT_EQ(dest_.Read("230601_Holiday_002.jpg"), photos_.Read("b.jpg"));
     EXPECT_EQ(nextNumber_, 3);

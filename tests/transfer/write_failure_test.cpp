@@ -71,6 +71,7 @@ TEST(WriteFailure, PartialCopyIsDeletedAndThePhotoIsUnchanged) {
     next = 1;
     transfer::Destination again(disk, dest.Path());
     ASSERT_TRUE(again.CopyWithNumber(messages, next, source.PathOf("small.jpg"), "140517_Holiday"));
+    ASSERT_TRUE(again.Finish(messages, next));
     EXPECT_EQ("small photo", dest.Read("140517_Holiday_002.jpg"));
 }
 
