@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <future>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,10 @@ enum class MoveResult {
 // The system's disk; the calls do what File's do and report failures the same way.
 class Disk {
 public:
-    virtual ~Disk() = default;
+    Disk();
+    virtual ~Disk();
+    Disk(const Disk&) = delete;
+    Disk& operator=(const Disk&) = delete;
 
     // The names of the folder's entries, files and folders alike; false with *error when
     // the folder cannot be read.
@@ -36,9 +40,10 @@ public:
     virtual void Write(File& file, const void* buffer, std::size_t count);
     virtual void Flush(File& file);
     virtual void Close(File& file);
-    // Flush, then Close, on a thread of their own, so that the next photo is copied while
-    // this copy goes to the disk; the future raises what they raised. The file is closed
-    // either way, and must stay until the future is done.
+    // Flush, then Close, on a thread of the disk's own, so that the next photo is copied
+    // while this copy goes to the disk; the future raises what they raised. The file is
+    // closed either way, and must stay until the future is done. Files go to the disk in
+    // the order given.
     virtual std::future<void> FlushAndCloseMeanwhile(File& file);
     // Writes the folder's entries through to the disk, where the system lets a program do
     // that; reports nothing.
@@ -52,6 +57,10 @@ public:
 protected:
     // Flush, then Close; when Flush fails the file is closed too, and Flush's error raised.
     void FlushAndClose(File& file);
+
+private:
+    class Worker;
+    std::unique_ptr<Worker> worker_;  // started at the first file, ended with the disk
 };
 
 }  // namespace platform

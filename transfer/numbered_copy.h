@@ -53,9 +53,10 @@ public:
     bool Finish(framework::MessagePort& messages, int& nextNumber);
 
 private:
-    // A copy whose flush and close run while the next photo is copied.
+    // A copy whose flush and close run while the next photo is copied. Whoever takes it
+    // waits for `done` before the file goes.
     struct OnItsWay {
-        std::unique_ptr<platform::File> file;  // outlives `done`
+        std::unique_ptr<platform::File> file;
         std::string unfinished;
         std::string name;
         std::string base;
