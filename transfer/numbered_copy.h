@@ -27,10 +27,10 @@ inline constexpr char kUnfinishedSuffix[] = ".part";
 // or the run gave it to a copy. Leftovers of an interrupted run are removed at that first
 // copy, and the working folder goes again with this object.
 //
-// A copy goes to the disk while the next photo is copied: it gets its name at the next
-// CopyWithNumber, or at Finish for the last one. Should the object go before Finish, a
-// copy still on its way keeps its name when it is whole on the disk and the name is free,
-// and is removed otherwise.
+// A copy goes to the disk while the next photo is copied, and gets its name as soon as it
+// is there, during the next CopyWithNumber; the last one gets it at Finish. Should the
+// object go before Finish, a copy still on its way keeps its name when it is whole on the
+// disk and the name is free, and is removed otherwise.
 class Destination {
 public:
     Destination(platform::Disk& disk, std::string folder);
