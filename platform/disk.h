@@ -42,8 +42,8 @@ public:
     virtual void Close(File& file);
     // Flush, then Close, on a thread of the disk's own, so that the next photo is copied
     // while this copy goes to the disk; the future raises what they raised. The file is
-    // closed either way, and must stay until the future is done. Files go to the disk in
-    // the order given.
+    // closed either way; it and the disk must stay until the future is done. Files go to
+    // the disk in the order given.
     virtual std::future<void> FlushAndCloseMeanwhile(File& file);
     // Writes the folder's entries through to the disk, where the system lets a program do
     // that; reports nothing.
