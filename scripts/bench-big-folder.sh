@@ -4,7 +4,8 @@
 # 20000 files, and twice as many photos into an empty one; each figure is printed against
 # the empty-folder run. With BENCH_BASE_EXE (another build of brenvale.exe) the same runs
 # are timed for it too, so two builds are compared on the same machine at the same time.
-# Best of BENCH_ROUNDS (2). A benchmark, not a test: it prints figures and judges nothing.
+# Best of BENCH_ROUNDS (2) interleaved rounds, the two builds' runs taking turns. A
+# benchmark, not a test: it prints figures and judges nothing.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 run_on_private_display "$0" "$@"
@@ -50,25 +51,33 @@ time_save() {
     [ "$found" -eq $(($2 + $3)) ] || { echo "$found entries in the folder, not $(($2 + $3))" >&2; exit 1; }
 }
 
-report() {
-    local name=$1 exe=$2 empty big5 big20 double
-    empty=$(best time_save "$exe" 0 "$COUNT")
-    big5=$(best time_save "$exe" 5000 "$COUNT")
-    big20=$(best time_save "$exe" 20000 "$COUNT")
-    double=$(best time_save "$exe" 0 $((COUNT * 2)))
-    echo "== $name: best of $ROUNDS"
+# The runs of one build, named <key>-empty, -5000, -20000 and -double.
+time_build() {  # key exe
+    timing "$1-empty" time_save "$2" 0 "$COUNT"
+    timing "$1-5000" time_save "$2" 5000 "$COUNT"
+    timing "$1-20000" time_save "$2" 20000 "$COUNT"
+    timing "$1-double" time_save "$2" 0 $((COUNT * 2))
+}
+added_by_20000() { awk -v a="${BEST[$1-20000]}" -v b="${BEST[$1-empty]}" 'BEGIN { printf "%.3f", a - b }'; }
+report() {  # name key
+    local empty=${BEST[$2-empty]}
+    echo "== $1: best of $ROUNDS"
     printf '%-40s %8.3f s\n' "$COUNT photos into an empty folder" "$empty"
-    printf '%-40s %8.3f s  %s x\n' "$COUNT photos into 5000 files" "$big5" "$(ratio "$big5" "$empty")"
-    printf '%-40s %8.3f s  %s x\n' "$COUNT photos into 20000 files" "$big20" "$(ratio "$big20" "$empty")"
-    printf '%-40s %8.3f s  %s x\n' "$((COUNT * 2)) photos into an empty folder" "$double" \
-        "$(ratio "$double" "$empty")"
-    printf '%-40s %8.3f s\n' "added by 20000 files" "$(awk -v a="$big20" -v b="$empty" \
-        'BEGIN { printf "%.3f", a - b }')"
-    eval "added_$3=\$(awk -v a=\"\$big20\" -v b=\"\$empty\" 'BEGIN { print a - b }')"
+    printf '%-40s %8.3f s  %s x\n' "$COUNT photos into 5000 files" "${BEST[$2-5000]}" \
+        "$(ratio "${BEST[$2-5000]}" "$empty")"
+    printf '%-40s %8.3f s  %s x\n' "$COUNT photos into 20000 files" "${BEST[$2-20000]}" \
+        "$(ratio "${BEST[$2-20000]}" "$empty")"
+    printf '%-40s %8.3f s  %s x\n' "$((COUNT * 2)) photos into an empty folder" \
+        "${BEST[$2-double]}" "$(ratio "${BEST[$2-double]}" "$empty")"
+    printf '%-40s %8.3f s\n' "added by 20000 files" "$(added_by_20000 "$2")"
 }
 
-report "this build" "$BUILD_DIR/win/app/brenvale.exe" this
+time_build this "$BUILD_DIR/win/app/brenvale.exe"
+[ -n "${BENCH_BASE_EXE:-}" ] && time_build base "$BENCH_BASE_EXE"
+run_rounds
+report "this build" this
 if [ -n "${BENCH_BASE_EXE:-}" ]; then
-    report "the other build ($BENCH_BASE_EXE)" "$BENCH_BASE_EXE" base
-    echo "cost added by 20000 files, this build / the other: $(ratio "$added_this" "$added_base")"
+    report "the other build ($BENCH_BASE_EXE)" base
+    echo "cost added by 20000 files, this build / the other:" \
+        "$(ratio "$(added_by_20000 this)" "$(added_by_20000 base)")"
 fi

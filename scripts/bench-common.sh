@@ -1,6 +1,6 @@
 # Shared by the benchmarks, sourced after common.sh. WORK is the benchmark's scratch folder
 # (removed at the end, with what it started): the photos (PHOTOS), and the copies in
-# WORK/dest. Figures are seconds, best of ROUNDS.
+# WORK/dest. Figures are seconds, the best of ROUNDS interleaved rounds.
 
 WORK=""
 cleanup() {
@@ -36,15 +36,26 @@ time_cp() {
     seconds_since "$start"
 }
 
-# The best of ROUNDS runs of a command that prints its seconds.
-best() {
-    local what=$1 best="" t
+# Timings are named first (timing NAME command [argument...], a command that prints its
+# seconds), then run_rounds runs ROUNDS rounds, each running every timing once, so that a
+# machine whose speed drifts weighs on all of them alike. BEST[NAME] is then the best.
+TIMINGS=()
+declare -A TIMING_COMMAND=() BEST=()
+timing() {
+    local name=$1
     shift
+    TIMINGS+=("$name")
+    TIMING_COMMAND[$name]=$(printf '%q ' "$@")
+}
+run_rounds() {
+    local name t
     for _ in $(seq 1 "$ROUNDS"); do
-        t=$("$what" "$@") || { echo "$what failed" >&2; exit 1; }
-        if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then
-            best=$t
-        fi
+        for name in "${TIMINGS[@]}"; do
+            t=$(eval "${TIMING_COMMAND[$name]}") || { echo "$name failed" >&2; exit 1; }
+            if [ -z "${BEST[$name]:-}" ] ||
+                awk -v t="$t" -v b="${BEST[$name]}" 'BEGIN { exit !(t < b) }'; then
+                BEST[$name]=$t
+            fi
+        done
     done
-    echo "$best"
 }

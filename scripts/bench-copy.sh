@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Compares the numbered copy with cp on the same machine: makes 200 photos of 4 MB (or
 # BENCH_COUNT of BENCH_SIZE_MB), copies them with cp and with CopyWithNumber under Wine
-# (and natively, without sanitizers), best of BENCH_ROUNDS each, and prints the ratios.
+# (and natively, without sanitizers), best of BENCH_ROUNDS interleaved rounds each, and
+# prints the ratios.
 # Also copies them through larger buffers with the same file calls, to show what the
 # 4096-byte buffer costs. A benchmark, not a test: it prints figures and judges nothing.
 set -euo pipefail
@@ -44,13 +45,20 @@ check_copies() {
         { echo "first copy differs from its photo" >&2; exit 1; }
 }
 
-cp_time=$(best time_cp)
-wine_time=$(best time_wine "$WIN_DEST" "${WIN_PHOTOS[@]}")
-check_copies
-native_time=$(best time_native "$WORK/dest" "${PHOTOS[@]}")
-check_copies
-wine_64k=$(best time_wine --buffer 65536 "$WIN_DEST" "${WIN_PHOTOS[@]}")
-wine_1m=$(best time_wine --buffer 1048576 "$WIN_DEST" "${WIN_PHOTOS[@]}")
+time_wine_checked() { time_wine "$@" && check_copies; }
+time_native_checked() { time_native "$@" && check_copies; }
+
+timing cp time_cp
+timing wine time_wine_checked "$WIN_DEST" "${WIN_PHOTOS[@]}"
+timing native time_native_checked "$WORK/dest" "${PHOTOS[@]}"
+timing wine_64k time_wine --buffer 65536 "$WIN_DEST" "${WIN_PHOTOS[@]}"
+timing wine_1m time_wine --buffer 1048576 "$WIN_DEST" "${WIN_PHOTOS[@]}"
+run_rounds
+cp_time=${BEST[cp]}
+wine_time=${BEST[wine]}
+native_time=${BEST[native]}
+wine_64k=${BEST[wine_64k]}
+wine_1m=${BEST[wine_1m]}
 
 ratio() { awk -v t="$1" -v c="$cp_time" 'BEGIN { printf "%.2f", t / c }'; }
 echo "== $COUNT photos of $SIZE_MB MB, best of $ROUNDS"

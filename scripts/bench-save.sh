@@ -5,8 +5,8 @@
 # loop (the same file calls as the numbered copy, without the date search, the folder
 # listing, the flush, the rename, the progress bar or any window). Save On PC puts every
 # copy on the disk before it says so, so cp and the loop are also timed followed by sync.
-# Best of BENCH_ROUNDS each; prints the ratios. A benchmark, not a test: it prints figures
-# and judges nothing.
+# Best of BENCH_ROUNDS interleaved rounds each; prints the ratios. A benchmark, not a test:
+# it prints figures and judges nothing.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 run_on_private_display "$0" "$@"
@@ -68,12 +68,19 @@ time_save() {
         "$(win "$WORK/scratch")" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" | tr -d '\r'
 }
 
-cp_time=$(best time_cp)
-cp_sync_time=$(best time_cp_sync)
-loop_time=$(best time_loop)
-loop_sync_time=$(best time_loop_sync)
-numbered_time=$(best time_numbered)
-save_time=$(best time_save)
+timing cp time_cp
+timing cp_sync time_cp_sync
+timing loop time_loop
+timing loop_sync time_loop_sync
+timing numbered time_numbered
+timing save time_save
+run_rounds
+cp_time=${BEST[cp]}
+cp_sync_time=${BEST[cp_sync]}
+loop_time=${BEST[loop]}
+loop_sync_time=${BEST[loop_sync]}
+numbered_time=${BEST[numbered]}
+save_time=${BEST[save]}
 [ "$(ls "$WORK/dest" | wc -l)" -eq "$COUNT" ] || { echo "copies missing" >&2; exit 1; }
 cmp -s "${PHOTOS[0]}" "$WORK/dest/230714_picture_001.jpg" ||
     { echo "the first copy differs from its photo" >&2; exit 1; }
