@@ -5,6 +5,7 @@
 #include "brenvale_ids.h"
 #include "driver/controls.h"
 #include "driver/file_dialog.h"
+#include "driver/folder_chooser.h"
 #include "driver/input.h"
 #include "driver/outside.h"
 #include "driver/windows.h"
@@ -105,6 +106,11 @@ void BrenvaleRun::TabTo(int id) {
 HWND BrenvaleRun::OpenCamera() {
     Click(Control(IDC_OPEN_CAMERA));
     return WaitForOpenFileDialog(Process().Id(), MainWindow());
+}
+
+HWND BrenvaleRun::OpenFolderChooser() {
+    Click(Control(IDC_SAVE_ON_PC));
+    return WaitForFolderChooser(Process().Id(), MainWindow());
 }
 
 std::string BrenvaleRun::ExitAndReadSettings() {

@@ -46,6 +46,8 @@ public:
     void TabTo(int id);
     // Presses Open Camera and waits for the open-file dialog it shows.
     HWND OpenCamera();
+    // Presses Save On PC; returns the folder chooser it opens.
+    HWND OpenFolderChooser();
     // Presses Exit, waits for the program to end, and reads the settings file it left.
     std::string ExitAndReadSettings();
 

@@ -42,10 +42,6 @@ protected:
         WaitUntilEquals([&] { return ProgressPositionOf(progress); }, 3,
                         "the program to take WM_CLOSE from its queue");
     }
-    HWND OpenChooser() {
-        Click(run_.Control(IDC_SAVE_ON_PC));
-        return WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
-    }
     MessageBoxView NextBox() { return WaitForMessageBox(run_.Process().Id(), run_.MainWindow()); }
     void ExpectWholeCopiesAndTheSettings() {
         EXPECT_EQ(run_.Process().WaitForExit(), 0u);
@@ -70,7 +66,7 @@ protected:
 
 TEST_F(ClosedFromOutside, WhileTheFolderChooserIsOpenSavesAndEndsAfterTheRun) {
     StartWithBothPhotos();
-    const HWND chooser = OpenChooser();
+    const HWND chooser = run_.OpenFolderChooser();
     CloseFromOutside();
     Click(WaitForControl(chooser, IDOK));
     const MessageBoxView box = NextBox();
@@ -81,7 +77,7 @@ TEST_F(ClosedFromOutside, WhileTheFolderChooserIsOpenSavesAndEndsAfterTheRun) {
 
 TEST_F(ClosedFromOutside, WhileTheSuccessMessageIsShownEndsOnceItIsClosed) {
     StartWithBothPhotos();
-    Click(WaitForControl(OpenChooser(), IDOK));
+    Click(WaitForControl(run_.OpenFolderChooser(), IDOK));
     const MessageBoxView box = NextBox();
     EXPECT_EQ(box.text, "Fotos successfully saved");
     CloseFromOutside();

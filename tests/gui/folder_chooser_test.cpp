@@ -104,10 +104,6 @@ protected:
         run_.Start("\"" + photo + "\"");
         run_.MainWindow();
     }
-    HWND OpenChooser() {
-        Click(run_.Control(IDC_SAVE_ON_PC));
-        return WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
-    }
     void Cancel(HWND chooser) {
         Click(WaitForControl(chooser, IDCANCEL));
         PressOk(WaitForMessageBox(run_.Process().Id(), run_.MainWindow()));
@@ -122,7 +118,7 @@ TEST_F(Chooser, IsLargerWithTheButtonsBottomRightAndTheTreeAbove) {
     const FolderChooserLayoutView plain = PlainChooserLayout();
     // Twice: each opening starts again from the shell's size.
     for (int opening = 0; opening < 2; ++opening) {
-        const HWND chooser = OpenChooser();
+        const HWND chooser = run_.OpenFolderChooser();
         const FolderChooserLayoutView seen = LayoutOf(chooser);
         EXPECT_EQ(seen.window.cx, plain.window.cx + 40);
         EXPECT_EQ(seen.window.cy, plain.window.cy + 30);
@@ -169,7 +165,7 @@ TEST_F(Chooser, OpensAtTheRememberedFolderItselfTenTimesInARowAsFoldersAppearBes
                                       {"notes " + std::to_string(opening) + ".txt"}, "list");
         // The changes came some minutes apart, as between two imports.
         gui_driver::BackdateOutside(destRoot_.Path(), 100 - 3 * opening);
-        const HWND chooser = OpenChooser();
+        const HWND chooser = run_.OpenFolderChooser();
         ASSERT_EQ(SelectedFolder(chooser, run_.Process().Id()), root + "\\Pictures")
             << "opening " << opening;
         if (opening < 10) {
@@ -190,7 +186,7 @@ TEST_F(Chooser, OpensAtTheRememberedFolderItselfTenTimesInARowAsFoldersAppearBes
 TEST_F(Chooser, AFolderRemovedAfterItWasListedLeavesOkDisabledAndAnExistingOneEnablesIt) {
     MakeFolder(dest_ + "\\gone");
     MakeFolder(dest_ + "\\kept");
-    const HWND chooser = OpenChooser();
+    const HWND chooser = run_.OpenFolderChooser();
     const HWND ok = WaitForControl(chooser, IDOK);
     {
         FolderTree tree(chooser, run_.Process().Id());

@@ -81,8 +81,7 @@ protected:
     Names SaveAll() {
         const std::string date = "20230714";
         AskWindow(run_.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
-        Click(run_.Control(IDC_SAVE_ON_PC));
-        Click(WaitForControl(WaitForFolderChooser(run_.Process().Id(), run_.MainWindow()), IDOK));
+        Click(WaitForControl(run_.OpenFolderChooser(), IDOK));
         const MessageBoxView box =
             WaitForMessageBox(run_.Process().Id(), run_.MainWindow(), Milliseconds(60000));
         EXPECT_EQ(box.text, "Fotos successfully saved");

@@ -79,8 +79,7 @@ protected:
         run_.Start("\"" + small_ + "\" \"" + big_ + "\"");
         const std::string date = "2023-07-14";
         AskWindow(run_.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
-        Click(run_.Control(IDC_SAVE_ON_PC));
-        const HWND chooser = WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
+        const HWND chooser = run_.OpenFolderChooser();
         Click(WaitForControl(chooser, IDOK));
     }
     std::string Copy(int number) const {

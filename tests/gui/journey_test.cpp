@@ -64,8 +64,7 @@ TEST(Journey, PhotosOfSeveralDaysPickedTitledSavedAndTheFoldersRemembered) {
                     "the typed title to replace \"picture\"");
 
     // Save On PC: the chooser opens at the remembered folder, OK saves there.
-    Click(run.Control(IDC_SAVE_ON_PC));
-    const HWND chooser = WaitForFolderChooser(run.Process().Id(), run.MainWindow());
+    const HWND chooser = run.OpenFolderChooser();
     {
         FolderTree tree(chooser, run.Process().Id());
         EXPECT_EQ(tree.TextOf(tree.Selected()), "Pictures");

@@ -51,10 +51,6 @@ protected:
         AskWindow(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
     }
     // Presses Save On PC and waits for the chooser.
-    HWND OpenChooser() {
-        Click(run_.Control(IDC_SAVE_ON_PC));
-        return WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
-    }
     MessageBoxView NextBox() { return WaitForMessageBox(run_.Process().Id(), run_.MainWindow()); }
     // Presses OK in the chooser and returns the first message of the run.
     MessageBoxView ChooseSelected(HWND chooser) {
@@ -85,7 +81,7 @@ TEST_F(SaveOnPC, AWholeRunCopiesEveryPhotoUnderItsNameAndRemembersTheFolder) {
     const std::vector<std::string> photos = ThreePhotos();
     Start(photos);
     SetTitle("Holiday");
-    const HWND chooser = OpenChooser();
+    const HWND chooser = run_.OpenFolderChooser();
     {
         FolderTree tree(chooser, run_.Process().Id());
         const HTREEITEM selected = tree.Selected();
@@ -116,7 +112,7 @@ TEST_F(SaveOnPC, AWholeRunCopiesEveryPhotoUnderItsNameAndRemembersTheFolder) {
 
 TEST_F(SaveOnPC, CancelInTheChooserCopiesNothingAndKeepsTheFolder) {
     Start(ThreePhotos());
-    const HWND chooser = OpenChooser();
+    const HWND chooser = run_.OpenFolderChooser();
     Click(WaitForControl(chooser, IDCANCEL));
     const MessageBoxView box = NextBox();
     EXPECT_EQ(box.text, "Exit Select Folder");
@@ -134,8 +130,7 @@ TEST_F(SaveOnPC, WithNoRememberedFolderTheChooserStartsInTheCurrentFolder) {
     const std::string photos = run_.PhotoFolder();
     const std::string current = photos.substr(0, photos.rfind('\\')) + "\\work";
     Start({Photo("IMG_0001.JPG", "2023:07:14 10:15:00")});
-    Click(run_.Control(IDC_SAVE_ON_PC));
-    const HWND chooser = WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
+    const HWND chooser = run_.OpenFolderChooser();
     {
         FolderTree tree(chooser, run_.Process().Id());
         EXPECT_EQ(tree.TextOf(tree.Selected()), "work");
@@ -155,8 +150,7 @@ TEST_F(SaveOnPC, ADriveRootIsSavedIntoAndRememberedWithASecondBackslash) {
     Start({photo});
     const std::string title = "root" + std::to_string(GetCurrentProcessId());
     SetTitle(title);
-    Click(run_.Control(IDC_SAVE_ON_PC));
-    const HWND chooser = WaitForFolderChooser(run_.Process().Id(), run_.MainWindow());
+    const HWND chooser = run_.OpenFolderChooser();
     const MessageBoxView box = ChooseSelected(chooser);
     EXPECT_EQ(box.text, "Fotos successfully saved");
     PressOk(box);
@@ -176,7 +170,7 @@ TEST_F(SaveOnPC, APhotoGoneAfterItsSelectionStopsTheRunAndASecondPressSkipsTheTa
     ASSERT_TRUE(DeleteFileA(photos[1].c_str()));
     // The copies go to a new folder below the remembered one.
     MakeFolder(dest_ + "\\Trip");
-    HWND chooser = OpenChooser();
+    HWND chooser = run_.OpenFolderChooser();
     {
         FolderTree tree(chooser, run_.Process().Id());
         tree.Select(tree.ChildNamed(tree.Selected(), "Trip"));
@@ -196,7 +190,7 @@ TEST_F(SaveOnPC, APhotoGoneAfterItsSelectionStopsTheRunAndASecondPressSkipsTheTa
 
     // The failed run remembered nothing: the chooser opens at the old folder again.
     WriteBytes(photos[1], second);
-    chooser = OpenChooser();
+    chooser = run_.OpenFolderChooser();
     {
         FolderTree tree(chooser, run_.Process().Id());
         EXPECT_EQ(tree.TextOf(tree.Selected()), "Pictures");
@@ -221,7 +215,7 @@ TEST_F(SaveOnPC, APhotoHeldOpenByAnotherProgramCannotBeRead) {
     HANDLE held =
         CreateFileA(photos[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const MessageBoxView box = ChooseSelected(OpenChooser());
+    const MessageBoxView box = ChooseSelected(run_.OpenFolderChooser());
     CloseHandle(held);
     EXPECT_EQ(box.text.rfind("Error Source ", 0), 0u) << box.text;
     EXPECT_NE(box.text.find(photos[0]), std::string::npos) << box.text;
@@ -238,7 +232,7 @@ TEST_F(SaveOnPC, A999thNameTakenEndsTheRunWithoutOverwriting) {
         WriteBytes(dest_ + name, "older copy");
     }
     Start(photos);
-    const MessageBoxView box = ChooseSelected(OpenChooser());
+    const MessageBoxView box = ChooseSelected(run_.OpenFolderChooser());
     EXPECT_EQ(box.text, "Number of files with same title limited by 999");
     PressOk(box);
     ExpectReadyToSave();

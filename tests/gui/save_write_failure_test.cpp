@@ -38,8 +38,7 @@ TEST(SaveOnAFailingDisk, EndsTheRunWithTheFileErrorAndLeavesNoPartialCopy) {
     const std::string date = "2023-07-14";
     AskWindow(run.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
 
-    Click(run.Control(IDC_SAVE_ON_PC));
-    const HWND chooser = WaitForFolderChooser(run.Process().Id(), run.MainWindow());
+    const HWND chooser = run.OpenFolderChooser();
     Click(WaitForControl(chooser, IDOK));
     const MessageBoxView box = WaitForMessageBox(run.Process().Id(), run.MainWindow());
     // The user is told about the unfinished copy, which has gone with the run.

@@ -56,13 +56,9 @@ protected:
     void SetTitle(BrenvaleRun& run, const std::string& title) {
         AskWindow(run.Control(IDC_TITLE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()));
     }
-    HWND OpenChooser(BrenvaleRun& run) {
-        Click(run.Control(IDC_SAVE_ON_PC));
-        return WaitForFolderChooser(run.Process().Id(), run.MainWindow());
-    }
     // Saves into the chooser's selection, which must be `dest`'s folder.
     void SaveInto(BrenvaleRun& run, const std::string& dest) {
-        const HWND chooser = OpenChooser(run);
+        const HWND chooser = run.OpenFolderChooser();
         {
             FolderTree tree(chooser, run.Process().Id());
             EXPECT_EQ(tree.TextOf(tree.Selected()), dest.substr(dest.rfind('\\') + 1));
@@ -130,7 +126,7 @@ TEST_F(NamesInAnyLanguage, PhotosPickedInTheDialogAreCopiedAndTheFoldersOpenTher
     EXPECT_EQ(CurrentFolderOf(dialog), photos);
     PickFiles(dialog, "", "IMG_0001.JPG");
     WaitFor([&] { return IsEnabled(next.Control(IDC_SAVE_ON_PC)); }, "ready to save");
-    const HWND chooser = OpenChooser(next);
+    const HWND chooser = next.OpenFolderChooser();
     {
         FolderTree tree(chooser, next.Process().Id());
         EXPECT_EQ(tree.TextOf(tree.Selected()), kRussian);
