@@ -20,16 +20,9 @@ build_and_start_wine brenvale save_benchmark
 
 # Short paths: 900 of them must fit on one command line of at most 32766 characters.
 WORK=$(mktemp -d /tmp/bb.XXXXXX)
-mkdir "$WORK/p"
 echo "== Making $((COUNT * 2)) photos of $SIZE_KB KB in $WORK"
-for i in $(seq -f '%04g' 1 $((COUNT * 2))); do
-    {
-        printf '\377\330\377\341Exif 2023:07:14 10:15:00\0'
-        head -c $((SIZE_KB * 1024 - 29)) /dev/urandom
-    } >"$WORK/p/I$i.JPG"
-done
+make_photos "$WORK/p" I $((COUNT * 2)) "$SIZE_KB"
 ALL=("$WORK"/p/I*.JPG)
-win() { printf 'Z:%s' "${1//\//\\}"; }
 
 # A destination that already holds `files` photos of other days, as a user's folder does.
 filled_dest() {

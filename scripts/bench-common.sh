@@ -21,6 +21,21 @@ build_and_start_wine() {
     start_wineserver
 }
 
+# Makes count photos of size_kb KB as a camera writes them, with a date-time text, named
+# <prefix>0001.JPG and on in the folder.
+make_photos() {  # folder prefix count size_kb
+    local i
+    mkdir -p "$1"
+    for i in $(seq -f '%04g' 1 "$3"); do
+        {
+            printf '\377\330\377\341Exif 2023:07:14 10:15:00\0'
+            head -c $(($4 * 1024 - 29)) /dev/urandom
+        } >"$1/$2$i.JPG"
+    done
+}
+# A Linux path as Wine's Z: drive names it.
+win() { printf 'Z:%s' "${1//\//\\}"; }
+
 # An empty destination, and nothing of the last round left in the page cache's dirty pages.
 fresh_dest() {
     rm -rf "$WORK/dest"

@@ -28,8 +28,8 @@ for i in $(seq -f '%04g' 1 "$COUNT"); do
 done
 PHOTOS=("$WORK"/photos/IMG_*.JPG)
 WIN_PHOTOS=()
-for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("Z:${photo//\//\\}"); done
-WIN_DEST="Z:${WORK//\//\\}\\dest"
+for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("$(win "$photo")"); done
+WIN_DEST=$(win "$WORK/dest")
 
 time_wine() {
     fresh_dest

@@ -20,18 +20,11 @@ echo "== Building brenvale.exe and the benchmarks"
 build_and_start_wine brenvale copy_benchmark save_benchmark
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
-mkdir "$WORK/photos"
 echo "== Making $COUNT photos of $SIZE_KB KB, each with a date-time text, in $WORK"
-for i in $(seq -f '%04g' 1 "$COUNT"); do
-    {
-        printf '\377\330\377\341Exif 2023:07:14 10:15:00\0'
-        head -c $((SIZE_KB * 1024 - 29)) /dev/urandom
-    } >"$WORK/photos/IMG_$i.JPG"
-done
+make_photos "$WORK/photos" IMG_ "$COUNT" "$SIZE_KB"
 PHOTOS=("$WORK"/photos/IMG_*.JPG)
 WIN_PHOTOS=()
-for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("Z:${photo//\//\\}"); done
-win() { printf 'Z:%s' "${1//\//\\}"; }
+for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("$(win "$photo")"); done
 
 time_cp_sync() {
     fresh_dest
