@@ -1,15 +1,18 @@
 // Copies photos the way a save run does, with the numbered copy, and prints how long
 // that took. scripts/bench-copy.sh compares the figure with cp on the same photos.
 //
-//   copy_benchmark <destination folder> <photo>...
+//   copy_benchmark [--card <MB/s>] [--flush-in-line] <destination folder> <photo>...
 //   copy_benchmark --buffer <bytes> <destination folder> <photo>...
 //
 // The second form copies through a buffer of the given size instead, with the same file
-// calls, to show what the buffer size alone costs.
+// calls, to show what the buffer size alone costs. --card reads the photos no faster than
+// a memory card of that speed gives them; --flush-in-line puts each copy on the disk before
+// the next photo is read, where the program would do that while it reads the next one.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/message_port.h"
@@ -38,17 +41,65 @@ bool CopyThroughBuffer(std::size_t bufferSize, const std::string& source,
     return true;
 }
 
+// The system's disk, with the photos read at a memory card's pace and, when asked, every
+// flush done in line.
+class CardDisk : public platform::Disk {
+public:
+    CardDisk(double bytesPerSecond, bool flushInLine)
+        : bytesPerSecond_(bytesPerSecond), flushInLine_(flushInLine) {}
+
+    std::size_t Read(platform::File& file, void* buffer, std::size_t count) override {
+        const std::size_t got = platform::Disk::Read(file, buffer, count);
+        if (bytesPerSecond_ > 0) {
+            if (read_ == 0) start_ = std::chrono::steady_clock::now();
+            read_ += got;
+            std::this_thread::sleep_until(
+                start_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                             std::chrono::duration<double>(read_ / bytesPerSecond_)));
+        }
+        return got;
+    }
+    std::future<void> FlushAndCloseMeanwhile(platform::File& file) override {
+        if (!flushInLine_) return platform::Disk::FlushAndCloseMeanwhile(file);
+        std::promise<void> done;
+        FlushAndClose(file);
+        done.set_value();
+        return done.get_future();
+    }
+
+private:
+    double bytesPerSecond_;
+    bool flushInLine_;
+    double read_ = 0;
+    std::chrono::steady_clock::time_point start_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     int first = 1;
     std::size_t bufferSize = 0;
-    if (argc > 2 && std::string(argv[1]) == "--buffer") {
-        bufferSize = std::strtoul(argv[2], nullptr, 10);
-        first = 3;
+    double cardMBps = 0;
+    bool flushInLine = false;
+    for (;;) {
+        const std::string option = first < argc ? argv[first] : "";
+        if (option == "--buffer" && first + 1 < argc) {
+            bufferSize = std::strtoul(argv[first + 1], nullptr, 10);
+            first += 2;
+        } else if (option == "--card" && first + 1 < argc) {
+            cardMBps = std::strtod(argv[first + 1], nullptr);
+            first += 2;
+        } else if (option == "--flush-in-line") {
+            flushInLine = true;
+            first += 1;
+        } else {
+            break;
+        }
     }
-    if (argc - first < 2 || (first == 3 && bufferSize == 0)) {
-        std::fprintf(stderr, "usage: copy_benchmark [--buffer <bytes>] <folder> <photo>...\n");
+    if (argc - first < 2) {
+        std::fprintf(stderr,
+                     "usage: copy_benchmark [--buffer <bytes> | --card <MB/s>] [--flush-in-line] "
+                     "<folder> <photo>...\n");
         return 2;
     }
     const std::string folder = argv[first];
@@ -56,7 +107,7 @@ int main(int argc, char** argv) {
     int next = 1;
     const auto start = std::chrono::steady_clock::now();
     try {
-        platform::Disk disk;
+        CardDisk disk(cardMBps * 1e6, flushInLine);
         transfer::Destination destination(disk, folder);
         for (int i = first + 1; i < argc; ++i) {
             const bool copied = bufferSize == 0
