@@ -69,6 +69,10 @@ void TextFile::SeekToBegin() {
     atEnd_ = false;
 }
 
+void TextFile::Flush() {
+    file_.Flush();
+}
+
 void TextFile::Close() {
     file_.Close();
 }

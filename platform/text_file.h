@@ -19,6 +19,8 @@ public:
     // Writes the text and CR LF. Throws FileError.
     void WriteLine(const std::string& line);
     void SeekToBegin();
+    // Writes what the system still holds of the file through to the disk. Throws FileError.
+    void Flush();
     void Close();
 
 private:

@@ -96,6 +96,9 @@ void CFolderSettings::Save() {
         file.WriteLine(m_source);
         file.WriteLine(kDestKey);
         file.WriteLine(m_dest);
+        // On the disk before it takes the old file's place: a crash then leaves one or
+        // the other whole.
+        file.Flush();
         file.Close();
         platform::File::Replace(newPath, m_iniPath);
     } catch (const platform::FileError&) {
