@@ -1,13 +1,12 @@
 // Copies photos the way a save run does, with the numbered copy, and prints how long
 // that took. scripts/bench-copy.sh compares the figure with cp on the same photos.
 //
-//   copy_benchmark [--card <MB/s>] [--flush-in-line] <destination folder> <photo>...
-//   copy_benchmark --buffer <bytes> <destination folder> <photo>...
+//   copy_benchmark [--card <MB/s>] <destination folder> <photo>...
+//   copy_benchmark [--card <MB/s>] --buffer <bytes> <destination folder> <photo>...
 //
 // The second form copies through a buffer of the given size instead, with the same file
 // calls, to show what the buffer size alone costs. --card reads the photos no faster than
-// a memory card of that speed gives them; --flush-in-line puts each copy on the disk before
-// the next photo is read, where the program would do that while it reads the next one.
+// a memory card of that speed gives them.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -28,25 +27,10 @@ public:
     void ShowSystemError(const std::string& text) override { Show("Error: " + text); }
 };
 
-bool CopyThroughBuffer(std::size_t bufferSize, const std::string& source,
-                       const std::string& copyName) {
-    platform::File in(source, platform::OpenMode::ReadDenyWrite);
-    platform::File out(copyName, platform::OpenMode::CreateNew);
-    std::vector<char> buffer(bufferSize);
-    while (const std::size_t got = in.Read(buffer.data(), buffer.size())) {
-        out.Write(buffer.data(), got);
-    }
-    out.Close();
-    in.Close();
-    return true;
-}
-
-// The system's disk, with the photos read at a memory card's pace and, when asked, every
-// flush done in line.
+// The system's disk, with the photos read no faster than a memory card gives them.
 class CardDisk : public platform::Disk {
 public:
-    CardDisk(double bytesPerSecond, bool flushInLine)
-        : bytesPerSecond_(bytesPerSecond), flushInLine_(flushInLine) {}
+    explicit CardDisk(double bytesPerSecond) : bytesPerSecond_(bytesPerSecond) {}
 
     std::size_t Read(platform::File& file, void* buffer, std::size_t count) override {
         const std::size_t got = platform::Disk::Read(file, buffer, count);
@@ -59,20 +43,25 @@ public:
         }
         return got;
     }
-    std::future<void> FlushAndCloseMeanwhile(platform::File& file) override {
-        if (!flushInLine_) return platform::Disk::FlushAndCloseMeanwhile(file);
-        std::promise<void> done;
-        FlushAndClose(file);
-        done.set_value();
-        return done.get_future();
-    }
 
 private:
     double bytesPerSecond_;
-    bool flushInLine_;
     double read_ = 0;
     std::chrono::steady_clock::time_point start_;
 };
+
+bool CopyThroughBuffer(platform::Disk& disk, std::size_t bufferSize, const std::string& source,
+                       const std::string& copyName) {
+    platform::File in(source, platform::OpenMode::ReadDenyWrite);
+    platform::File out(copyName, platform::OpenMode::CreateNew);
+    std::vector<char> buffer(bufferSize);
+    while (const std::size_t got = disk.Read(in, buffer.data(), buffer.size())) {
+        out.Write(buffer.data(), got);
+    }
+    out.Close();
+    in.Close();
+    return true;
+}
 
 }  // namespace
 
@@ -80,7 +69,6 @@ int main(int argc, char** argv) {
     int first = 1;
     std::size_t bufferSize = 0;
     double cardMBps = 0;
-    bool flushInLine = false;
     for (;;) {
         const std::string option = first < argc ? argv[first] : "";
         if (option == "--buffer" && first + 1 < argc) {
@@ -89,9 +77,6 @@ int main(int argc, char** argv) {
         } else if (option == "--card" && first + 1 < argc) {
             cardMBps = std::strtod(argv[first + 1], nullptr);
             first += 2;
-        } else if (option == "--flush-in-line") {
-            flushInLine = true;
-            first += 1;
         } else {
             break;
         }
@@ -107,16 +92,16 @@ int main(int argc, char** argv) {
     int next = 1;
     const auto start = std::chrono::steady_clock::now();
     try {
-        CardDisk disk(cardMBps * 1e6, flushInLine);
-        transfer::Destination destination(disk, folder);
+        CardDisk disk(cardMBps * 1e6);
+        transfer::Destination destination(disk, folder, "bench");
         for (int i = first + 1; i < argc; ++i) {
             const bool copied = bufferSize == 0
                                     ? destination.CopyWithNumber(messages, next, argv[i], "bench")
-                                    : CopyThroughBuffer(bufferSize, argv[i],
+                                    : CopyThroughBuffer(disk, bufferSize, argv[i],
                                                         folder + "\\bench_" + std::to_string(i));
             if (!copied) return 1;
         }
-        if (bufferSize == 0 && !destination.Finish(messages, next)) return 1;
+        if (bufferSize == 0) destination.Finish();
     } catch (const platform::FileError& error) {
         std::fprintf(stderr, "%s\n", error.Message().c_str());
         return 1;

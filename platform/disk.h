@@ -3,8 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <future>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,8 +28,11 @@ public:
     // the folder cannot be read.
     virtual bool ListFolder(const std::string& folder, std::vector<std::string>& names,
                             FileError* error);
-    // A folder the user's file manager does not show; true when it is there afterwards.
+    // A new folder that the user's file manager does not show; false with *error when
+    // anything is under that name already, or the folder cannot be made.
     virtual bool MakeHiddenFolder(const std::string& path, FileError* error);
+    // Whether the path is a folder itself, not a link to one.
+    virtual bool IsPlainFolder(const std::string& path);
     // Removes the folder when it is empty; reports nothing.
     virtual void TryRemoveFolder(const std::string& path) noexcept;
 
@@ -40,27 +41,14 @@ public:
     virtual void Write(File& file, const void* buffer, std::size_t count);
     virtual void Flush(File& file);
     virtual void Close(File& file);
-    // Flush, then Close, on a thread of the disk's own, so that the next photo is copied
-    // while this copy goes to the disk; the future raises what they raised. The file is
-    // closed either way; it and the disk must stay until the future is done. Files go to
-    // the disk in the order given.
-    virtual std::future<void> FlushAndCloseMeanwhile(File& file);
     // Writes the folder's entries through to the disk, where the system lets a program do
     // that; reports nothing.
     virtual void TryFlushFolder(const std::string& path) noexcept;
 
-    // Gives the file from the name to; never replaces anything under that name.
-    virtual MoveResult MoveNoReplace(const std::string& from, const std::string& to,
-                                     FileError* error);
+    // Gives the open file (opened with CreateNew) the name to; never replaces anything
+    // under that name.
+    virtual MoveResult Rename(File& file, const std::string& to, FileError* error);
     virtual void TryRemove(const std::string& path) noexcept;
-
-protected:
-    // Flush, then Close; when Flush fails the file is closed too, and Flush's error raised.
-    void FlushAndClose(File& file);
-
-private:
-    class Worker;
-    std::unique_ptr<Worker> worker_;  // started at the first file, ended with the disk
 };
 
 }  // namespace platform

@@ -78,6 +78,21 @@ void File::Close() {
     if (const unsigned long code = native::Close(handle)) throw FileError(code, name_);
 }
 
+unsigned long File::RenameNoReplace(const std::string& to) {
+    std::string fullPath;
+    unsigned long code = native::FullPath(to, fullPath);
+    if (code == 0) code = native::RenameOpen(handle_, path_, fullPath);
+    if (code == 0) {
+        name_ = to;
+        path_ = std::move(fullPath);
+    }
+    return code;
+}
+
+bool File::IsNameTaken(unsigned long code) {
+    return native::IsNameTaken(code);
+}
+
 void File::Remove(const std::string& path) {
     if (const unsigned long code = native::Remove(path)) throw FileError(code, path);
 }
@@ -88,6 +103,10 @@ void File::TryRemove(const std::string& path) noexcept {
 
 bool File::Exists(const std::string& path) {
     return native::Exists(path);
+}
+
+bool File::IsPlainFolder(const std::string& path) {
+    return native::IsPlainFolder(path);
 }
 
 void File::Replace(const std::string& from, const std::string& to) {

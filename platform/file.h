@@ -14,7 +14,8 @@ enum class OpenMode {
     ReadExclusive,  // read an existing file; nobody else may open it meanwhile
     ReadDenyWrite,  // read an existing file; others may read it meanwhile, not write it
     Create,         // create or empty a file for writing; nobody else may open it meanwhile
-    CreateNew,      // create a file for writing only when the name is free; no sharing
+    CreateNew,      // create a file for writing only when the name is free; no sharing, and
+                    // the file can be renamed through this handle (RenameNoReplace)
 };
 
 // A failed file operation: the system's error code and the file's name.
@@ -60,6 +61,12 @@ public:
     // Closes the file; throws FileError when the system reports a failure (the file is
     // closed either way). Does nothing when the file is not open.
     void Close();
+    // Gives the open file (opened with CreateNew) the new name while it stays open;
+    // nothing under that name, in any case, is ever replaced. Returns 0 or the system's
+    // error code, which IsNameTaken tells apart.
+    unsigned long RenameNoReplace(const std::string& to);
+    // Whether a failed rename found the new name taken.
+    static bool IsNameTaken(unsigned long code);
 
     // The absolute path the system resolved when the file was opened.
     const std::string& GetFilePath() const { return path_; }
@@ -70,6 +77,8 @@ public:
     static void TryRemove(const std::string& path) noexcept;
     // Whether anything exists under the name.
     static bool Exists(const std::string& path);
+    // Whether the path is a folder itself, not a link to one.
+    static bool IsPlainFolder(const std::string& path);
     // Puts the file from in the place of the file to, in one step; a read-only file is
     // never replaced. Throws FileError.
     static void Replace(const std::string& from, const std::string& to);

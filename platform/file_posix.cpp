@@ -102,6 +102,12 @@ bool Exists(const std::string& path) {
     return !path.empty() && ::stat(posix::ToPosixPath(path).c_str(), &info) == 0;
 }
 
+bool IsPlainFolder(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::lstat(posix::ToPosixPath(path).c_str(), &info) == 0 &&
+           S_ISDIR(info.st_mode);
+}
+
 unsigned long Replace(const std::string& from, const std::string& to) {
     // As on Windows, a read-only file is never replaced.
     struct stat info {};
@@ -116,7 +122,7 @@ unsigned long Flush(std::intptr_t handle) {
     return ::fsync(AsFd(handle)) != 0 ? static_cast<unsigned long>(errno) : 0;
 }
 
-unsigned long MoveNoReplace(const std::string& from, const std::string& to) {
+unsigned long RenameOpen(std::intptr_t /*handle*/, const std::string& from, const std::string& to) {
     const std::string source = posix::ToPosixPath(from);
     const std::string target = posix::ToPosixPath(to);
     if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
@@ -148,11 +154,7 @@ unsigned long ListFolder(const std::string& folder, std::vector<std::string>& na
 
 unsigned long MakeHiddenFolder(const std::string& path) {
     const std::string folder = posix::ToPosixPath(path);
-    if (::mkdir(folder.c_str(), 0777) == 0) return 0;
-    const int code = errno;
-    struct stat info {};
-    if (code == EEXIST && ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return 0;
-    return static_cast<unsigned long>(code);
+    return ::mkdir(folder.c_str(), 0777) == 0 ? 0 : static_cast<unsigned long>(errno);
 }
 
 unsigned long RemoveFolder(const std::string& path) {

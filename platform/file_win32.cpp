@@ -1,6 +1,8 @@
 // File access through CreateFileA, with Windows' share modes enforced.
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/native_file.h"
 
 namespace platform::native {
@@ -26,7 +28,7 @@ unsigned long Open(const std::string& path, OpenMode mode, std::intptr_t& handle
             creation = CREATE_ALWAYS;
             break;
         case OpenMode::CreateNew:
-            access = GENERIC_WRITE;
+            access = GENERIC_WRITE | DELETE;
             creation = CREATE_NEW;
             break;
     }
@@ -88,6 +90,12 @@ bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool IsPlainFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 unsigned long Replace(const std::string& from, const std::string& to) {
     // Windows refuses to replace a read-only file; Wine does not, so ask first.
     const DWORD attributes = GetFileAttributesA(to.c_str());
@@ -103,9 +111,24 @@ unsigned long Flush(std::intptr_t handle) {
     return FlushFileBuffers(AsHandle(handle)) ? 0 : GetLastError();
 }
 
-unsigned long MoveNoReplace(const std::string& from, const std::string& to) {
-    // Wine takes the write-through flag and ignores it; FlushFolder covers that case.
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) ? 0 : GetLastError();
+unsigned long RenameOpen(std::intptr_t handle, const std::string& /*from*/, const std::string& to) {
+    // The rename goes through the handle, so the file is never without its owner; the new
+    // name is a wide path, in the code page the program's texts are in.
+    const int length = MultiByteToWideChar(CP_ACP, 0, to.c_str(), -1, nullptr, 0);
+    if (length <= 0) return GetLastError();
+    const std::size_t nameBytes = (static_cast<std::size_t>(length) - 1) * sizeof(WCHAR);
+    std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(nameBytes);
+    if (MultiByteToWideChar(CP_ACP, 0, to.c_str(), -1, info->FileName, length) <= 0) {
+        return GetLastError();
+    }
+    return SetFileInformationByHandle(AsHandle(handle), FileRenameInfo, info,
+                                      static_cast<DWORD>(buffer.size()))
+               ? 0
+               : GetLastError();
 }
 
 bool IsNameTaken(unsigned long code) {
@@ -132,13 +155,7 @@ unsigned long ListFolder(const std::string& folder, std::vector<std::string>& na
 }
 
 unsigned long MakeHiddenFolder(const std::string& path) {
-    if (!CreateDirectoryA(path.c_str(), nullptr)) {
-        const DWORD code = GetLastError();
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            return code;
-        }
-    }
+    if (!CreateDirectoryA(path.c_str(), nullptr)) return GetLastError();
     // Not shown in the user's folder where the system can hide it; nothing lost otherwise.
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
     return 0;

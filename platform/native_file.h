@@ -19,16 +19,17 @@ unsigned long SeekToBegin(std::intptr_t handle);
 unsigned long Close(std::intptr_t handle);
 unsigned long Remove(const std::string& path);
 bool Exists(const std::string& path);
+bool IsPlainFolder(const std::string& path);
 unsigned long Replace(const std::string& from, const std::string& to);
 // Writes the file's bytes through to the disk.
 unsigned long Flush(std::intptr_t handle);
-// Renames from to to only when nothing is under to; IsNameTaken tells that refusal apart.
-// Where the system can, the new name is on the disk when this returns.
-unsigned long MoveNoReplace(const std::string& from, const std::string& to);
+// Renames the open file, whose path is from, to to only when nothing is under to;
+// IsNameTaken tells that refusal apart.
+unsigned long RenameOpen(std::intptr_t handle, const std::string& from, const std::string& to);
 bool IsNameTaken(unsigned long code);
 // The names of the folder's entries, files and folders alike, without "." and "..".
 unsigned long ListFolder(const std::string& folder, std::vector<std::string>& names);
-// Makes a hidden folder; succeeds when a folder of that name is there already.
+// Makes a new hidden folder; fails when anything is under that name already.
 unsigned long MakeHiddenFolder(const std::string& path);
 unsigned long RemoveFolder(const std::string& path);
 // Writes the folder's entries (names given, renames) through to the disk.

@@ -6,6 +6,9 @@
 
 namespace platform {
 
+// The running program's process id, unique among the programs running now.
+unsigned long ProcessId();
+
 // Full path of the running executable, backslash-separated, whole however long it is.
 std::string ExecutablePath();
 

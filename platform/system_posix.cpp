@@ -14,6 +14,10 @@
 
 namespace platform {
 
+unsigned long ProcessId() {
+    return static_cast<unsigned long>(::getpid());
+}
+
 std::string ExecutablePath() {
     std::vector<char> buffer(256);
     for (;;) {

@@ -8,6 +8,10 @@
 
 namespace platform {
 
+unsigned long ProcessId() {
+    return GetCurrentProcessId();
+}
+
 std::string ExecutablePath() {
     // A path that fills the buffer may have been cut: try again with twice the room.
     std::vector<char> buffer(MAX_PATH);

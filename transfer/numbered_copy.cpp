@@ -1,9 +1,11 @@
 // The numbered copy: the free-name search against one listing of the folder, the byte copy
-// through one 4096-byte buffer into the working folder, and the rename that never replaces.
+// through one 4096-byte buffer into a file of the run's own, and the rename through that
+// file's handle that never replaces.
 #include "transfer/numbered_copy.h"
 
-#include <chrono>
+#include <cctype>
 #include <cstdio>
+#include <vector>
 
 namespace transfer {
 
@@ -12,6 +14,11 @@ namespace {
 constexpr std::size_t kCopyBuffer = 4096;
 constexpr std::size_t kErrorTextRoom = 1023;
 constexpr char kLimitText[] = "Number of files with same title limited by 999";
+// How many names a run tries for its folder before it writes beside the photos, and for
+// an unfinished copy there.
+constexpr int kRunFolderTries = 10;
+// A process id in base 36 has at most seven digits.
+constexpr std::size_t kLongestRunName = 7;
 
 // File names compared as the file system compares them, without regard to case. Letters
 // outside ASCII are compared as they are; a name that differs only there is still
@@ -23,13 +30,38 @@ std::string Folded(std::string name) {
     return name;
 }
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
+bool IsDigits(const std::string& text, std::size_t from, std::size_t to) {
+    if (from >= to) return false;
+    for (std::size_t i = from; i < to; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    }
+    return true;
 }
 
-// How often a copy looks whether the copy before it is on the disk: every 256 KB.
-constexpr std::size_t kBuffersBetweenLooks = 64;
+// "~bv<run>" or "~bv<run>-<k>", as a run names its folder.
+bool IsRunFolderName(const std::string& name) {
+    const std::string folded = Folded(name);
+    const std::size_t prefix = sizeof kRunFolderPrefix - 1;
+    if (folded.compare(0, prefix, kRunFolderPrefix) != 0) return false;
+    const std::size_t dash = folded.find('-', prefix);
+    const std::size_t end = dash == std::string::npos ? folded.size() : dash;
+    if (end == prefix || end - prefix > kLongestRunName) return false;
+    for (std::size_t i = prefix; i < end; ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(folded[i]))) return false;
+    }
+    return dash == std::string::npos || IsDigits(folded, dash + 1, folded.size());
+}
+
+// The planned number, as a run names an unfinished copy in its folder.
+bool IsUnfinishedName(const std::string& name) {
+    return name.size() <= 3 && IsDigits(name, 0, name.size());
+}
+
+std::string ThreeDigits(int number) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%3.3i", number);
+    return digits;
+}
 
 std::string ErrorText(const platform::FileError& error) {
     return error.Message().substr(0, kErrorTextRoom);
@@ -43,29 +75,56 @@ void CloseQuietly(platform::Disk& disk, platform::File& file) {
     }
 }
 
+// An unfinished copy: removed with this object unless it got its photo name.
+struct UnfinishedCopy {
+    platform::Disk& disk;
+    platform::File file;
+    std::string path;
+    bool named = false;
+
+    explicit UnfinishedCopy(platform::Disk& d) : disk(d) {}
+    ~UnfinishedCopy() {
+        if (!file.IsOpen() && path.empty()) return;
+        CloseQuietly(disk, file);
+        if (!named) disk.TryRemove(path);
+    }
+    UnfinishedCopy(const UnfinishedCopy&) = delete;
+    UnfinishedCopy& operator=(const UnfinishedCopy&) = delete;
+};
+
 }  // namespace
 
-std::string NumberedName(const std::string& base, int number) {
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, "_%3.3i", number);
-    return base + suffix + ".jpg";
+std::string RunName(unsigned long processId) {
+    std::string name;
+    do {
+        name.insert(name.begin(), "0123456789abcdefghijklmnopqrstuvwxyz"[processId % 36]);
+        processId /= 36;
+    } while (processId != 0);
+    return name;
 }
 
-Destination::Destination(platform::Disk& disk, std::string folder)
-    : disk_(disk), folder_(std::move(folder)) {}
+std::string NumberedName(const std::string& base, int number) {
+    return base + "_" + ThreeDigits(number) + ".jpg";
+}
+
+Destination::Destination(platform::Disk& disk, std::string folder, std::string run)
+    : disk_(disk), folder_(std::move(folder)), run_(std::move(run)) {}
 
 Destination::~Destination() {
-    FinishOnItsWayQuietly();
     if (renamed_) disk_.TryFlushFolder(folder_);
-    if (workFolderMade_) disk_.TryRemoveFolder(WorkFolder());
+    if (!runFolder_.empty()) disk_.TryRemoveFolder(runFolder_);
+}
+
+void Destination::Finish() {
+    if (renamed_) disk_.TryFlushFolder(folder_);
+    renamed_ = false;
+    if (!runFolder_.empty()) disk_.TryRemoveFolder(runFolder_);
+    runFolder_.clear();
+    runFolderTried_ = false;
 }
 
 std::string Destination::PathOf(const std::string& name) const {
     return folder_ + "\\" + name;
-}
-
-std::string Destination::WorkFolder() const {
-    return PathOf(kWorkFolderName);
 }
 
 bool Destination::IsTaken(const std::string& name) const {
@@ -83,46 +142,99 @@ int Destination::FreeNumber(const std::string& base, int number) const {
     return 0;
 }
 
-bool Destination::Prepare(framework::MessagePort& messages) {
+void Destination::Prepare() {
+    prepared_ = true;
     std::vector<std::string> names;
-    platform::FileError error;
-    if (!disk_.ListFolder(folder_, names, &error)) {
-        messages.Show("Error Destination " + ErrorText(error));
-        return false;
-    }
+    // A folder that cannot be read (a drop box that may only be written) still takes
+    // copies; the renames then find the taken names.
+    listed_ = disk_.ListFolder(folder_, names, nullptr);
     for (const std::string& name : names) {
         MarkTaken(name);
+        if (IsRunFolderName(name)) RemoveLeftovers(PathOf(name));
     }
-    // What a run that was killed left behind. Only the names this program gives its
-    // unfinished copies are removed; anything else in the folder stays, and so does it.
-    if (IsTaken(kWorkFolderName)) {
-        std::vector<std::string> leftovers;
-        if (disk_.ListFolder(WorkFolder(), leftovers, nullptr)) {
-            for (const std::string& name : leftovers) {
-                if (EndsWith(Folded(name), kUnfinishedSuffix)) {
-                    disk_.TryRemove(WorkFolder() + "\\" + name);
-                }
-            }
-        }
-        workFolderMade_ = true;
-    }
-    prepared_ = true;
-    return true;
 }
 
-bool Destination::Refuse(framework::MessagePort& messages, int& nextNumber,
-                         const std::string& text) {
-    if (FinishOnItsWay(messages, nextNumber)) messages.Show(text);
+// What a run that was stopped midway left in its folder. Only the names a run gives its
+// unfinished copies are removed, and only what can be removed: a copy that another run is
+// writing is held open, and stays. The folder goes once it is empty.
+void Destination::RemoveLeftovers(const std::string& runFolder) {
+    if (!disk_.IsPlainFolder(runFolder)) return;
+    std::vector<std::string> names;
+    if (!disk_.ListFolder(runFolder, names, nullptr)) return;
+    for (const std::string& name : names) {
+        if (IsUnfinishedName(name)) disk_.TryRemove(runFolder + "\\" + name);
+    }
+    disk_.TryRemoveFolder(runFolder);
+}
+
+bool Destination::MakeRunFolder() {
+    for (int k = 0; k < kRunFolderTries; ++k) {
+        std::string name = kRunFolderPrefix + run_;
+        if (k > 0) name += "-" + std::to_string(k);
+        if (IsTaken(name)) continue;
+        MarkTaken(name);
+        platform::FileError error;
+        if (disk_.MakeHiddenFolder(PathOf(name), &error)) {
+            runFolder_ = PathOf(name);
+            return true;
+        }
+        // Anything else under that name is someone else's, and stays as it is.
+        if (!platform::File::IsNameTaken(error.Cause())) return false;
+    }
     return false;
+}
+
+unsigned long Destination::CreateUnfinished(platform::File& copy, const std::string& copyName,
+                                            int number, std::string& unfinished) {
+    const std::string inRunFolder =
+        std::string(kRunFolderPrefix) + run_ + "\\" + std::to_string(number);
+    const bool fits = inRunFolder.size() + 2 <= copyName.size();  // with "-<k>"
+    platform::FileError error;
+    if (fits) {
+        if (!runFolderTried_) {
+            runFolderTried_ = true;
+            MakeRunFolder();
+        }
+        for (int attempt = 0; attempt < 2 && !runFolder_.empty(); ++attempt) {
+            unfinished = runFolder_ + "\\" + std::to_string(number);
+            if (disk_.Open(copy, unfinished, platform::OpenMode::CreateNew, &error)) return 0;
+            // Another run cleared the folder away as a leftover while it was empty.
+            if (attempt == 0 && !disk_.IsPlainFolder(runFolder_)) {
+                const std::string gone = runFolder_;
+                runFolder_.clear();
+                platform::FileError again;
+                if (disk_.MakeHiddenFolder(gone, &again)) runFolder_ = gone;
+                continue;
+            }
+            break;
+        }
+    }
+    // Beside the photos, under a name as short as the copy's; an entry of that name that
+    // is not the run's own stays as it is.
+    for (int k = 0; k < kRunFolderTries; ++k) {
+        std::string name = "~" + run_ + ThreeDigits(number);
+        if (k > 0) name += "-" + std::to_string(k);
+        if (IsTaken(name)) continue;
+        unfinished = PathOf(name);
+        if (disk_.Open(copy, unfinished, platform::OpenMode::CreateNew, &error)) return 0;
+        if (!platform::File::IsNameTaken(error.Cause())) break;
+    }
+    return error.Cause();
 }
 
 bool Destination::CopyWithNumber(framework::MessagePort& messages, int& nextNumber,
                                  const std::string& sourcePath, const std::string& base) {
-    if (nextNumber > kLastNumber) return Refuse(messages, nextNumber, kLimitText);
-    if (!prepared_ && !Prepare(messages)) return false;
+    if (nextNumber > kLastNumber) {
+        messages.Show(kLimitText);
+        return false;
+    }
+    if (!prepared_) Prepare();
     const int number = FreeNumber(base, nextNumber);
-    if (number == 0) return Refuse(messages, nextNumber, kLimitText);
-    const std::string copyName = NumberedName(base, number);
+    if (number == 0) {
+        messages.Show(kLimitText);
+        return false;
+    }
+    std::string copyName = NumberedName(base, number);
     // The number counts as used from here on, whatever happens to this photo.
     nextNumber = number + 1;
     MarkTaken(copyName);
@@ -130,115 +242,60 @@ bool Destination::CopyWithNumber(framework::MessagePort& messages, int& nextNumb
     platform::FileError error;
     platform::File source;
     if (!disk_.Open(source, sourcePath, platform::OpenMode::ReadDenyWrite, &error)) {
-        return Refuse(messages, nextNumber, "Error Source " + ErrorText(error));
-    }
-    if (!workFolderMade_) {
-        if (!disk_.MakeHiddenFolder(WorkFolder(), &error)) {
-            return Refuse(messages, nextNumber, "Error Destination " + ErrorText(error));
-        }
-        workFolderMade_ = true;
-    }
-    const std::string unfinished = WorkFolder() + "\\" + copyName + kUnfinishedSuffix;
-    auto copy = std::make_unique<platform::File>();
-    if (!disk_.Open(*copy, unfinished, platform::OpenMode::Create, &error)) {
-        return Refuse(messages, nextNumber, "Error Destination " + ErrorText(error));
-    }
-    bool before = true;  // whether the copy before this one got its name, if it had to
-    try {
-        char buffer[kCopyBuffer];
-        std::size_t buffers = 0;
-        while (const std::size_t got = disk_.Read(source, buffer, sizeof buffer)) {
-            disk_.Write(*copy, buffer, got);
-            // The copy before went to the disk meanwhile; it gets its name as soon as it is
-            // there, not only once this photo, perhaps a long film, is copied.
-            if (onItsWay_ && ++buffers % kBuffersBetweenLooks == 0 && IsOnTheDisk(*onItsWay_)) {
-                before = FinishOnItsWay(messages, nextNumber);
-                if (!before) break;
-            }
-        }
-        if (before) before = FinishOnItsWay(messages, nextNumber);
-    } catch (...) {
-        CloseQuietly(disk_, *copy);
-        disk_.TryRemove(unfinished);
-        // What failed here is what the user is told; the copy before keeps its name
-        // when it can.
-        FinishOnItsWayQuietly();
-        throw;
-    }
-    CloseQuietly(disk_, source);
-    if (!before) {
-        CloseQuietly(disk_, *copy);
-        disk_.TryRemove(unfinished);
+        messages.Show("Error Source " + ErrorText(error));
         return false;
     }
-    // On the disk before it carries the photo's name: a crash after the rename must not
-    // leave a name without its bytes.
-    std::future<void> done = disk_.FlushAndCloseMeanwhile(*copy);
-    onItsWay_ = OnItsWay{std::move(copy), unfinished, copyName, base, std::move(done)};
-    return true;
-}
-
-bool Destination::IsOnTheDisk(const OnItsWay& copy) {
-    return copy.done.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
-bool Destination::Finish(framework::MessagePort& messages, int& nextNumber) {
-    if (!FinishOnItsWay(messages, nextNumber)) return false;
-    if (renamed_) {
-        disk_.TryFlushFolder(folder_);
-        renamed_ = false;
+    UnfinishedCopy copy(disk_);
+    if (const unsigned long code = CreateUnfinished(copy.file, copyName, number, copy.path)) {
+        copy.path.clear();
+        CloseQuietly(disk_, source);
+        messages.Show("Error Destination " +
+                      ErrorText(platform::FileError(code, PathOf(copyName))));
+        return false;
     }
-    return true;
-}
-
-bool Destination::FinishOnItsWay(framework::MessagePort& messages, int& nextNumber) {
-    if (!onItsWay_) return true;
-    OnItsWay copy = std::move(*onItsWay_);
-    onItsWay_.reset();
+    // A failure of the copy is told with the name the user would have found it under.
     try {
-        copy.done.get();
-        platform::FileError error;
+        char buffer[kCopyBuffer];
         for (;;) {
-            const platform::MoveResult moved =
-                disk_.MoveNoReplace(copy.unfinished, PathOf(copy.name), &error);
+            const std::size_t got = disk_.Read(source, buffer, sizeof buffer);
+            if (got == 0) break;
+            disk_.Write(copy.file, buffer, got);
+        }
+        CloseQuietly(disk_, source);
+        // On the disk before it carries the photo's name: a crash after the rename must not
+        // leave a name without its bytes.
+        disk_.Flush(copy.file);
+        for (;;) {
+            const platform::MoveResult moved = disk_.Rename(copy.file, PathOf(copyName), &error);
             if (moved == platform::MoveResult::Moved) break;
-            if (moved == platform::MoveResult::Failed) throw error;
+            if (moved == platform::MoveResult::Failed) {
+                // The system refuses the name itself (too long, say).
+                messages.Show("Error Destination " + ErrorText(error));
+                return false;
+            }
             // Another program took the name since the folder was read: the next free
             // number gets the finished copy instead.
-            const int number = FreeNumber(copy.base, nextNumber);
-            if (number == 0) {
-                disk_.TryRemove(copy.unfinished);
+            MarkTaken(copyName);
+            const int next = FreeNumber(base, nextNumber);
+            if (next == 0) {
                 messages.Show(kLimitText);
                 return false;
             }
-            copy.name = NumberedName(copy.base, number);
-            nextNumber = number + 1;
-            MarkTaken(copy.name);
+            copyName = NumberedName(base, next);
+            nextNumber = next + 1;
+            MarkTaken(copyName);
         }
-    } catch (...) {
-        disk_.TryRemove(copy.unfinished);
+    } catch (const platform::FileError& failure) {
+        if (failure.FileName() == copy.file.GetFilePath() || failure.FileName() == copy.path) {
+            throw platform::FileError(failure.Cause(), PathOf(copyName));
+        }
         throw;
     }
+    copy.named = true;
     renamed_ = true;
+    // Whole and on the disk under its name; a failing close changes nothing of that.
+    CloseQuietly(disk_, copy.file);
     return true;
-}
-
-void Destination::FinishOnItsWayQuietly() noexcept {
-    if (!onItsWay_) return;
-    OnItsWay copy = std::move(*onItsWay_);
-    onItsWay_.reset();
-    bool kept = false;
-    try {
-        copy.done.get();
-        kept = disk_.MoveNoReplace(copy.unfinished, PathOf(copy.name), nullptr) ==
-               platform::MoveResult::Moved;
-    } catch (...) {
-    }
-    if (kept) {
-        renamed_ = true;
-    } else {
-        disk_.TryRemove(copy.unfinished);
-    }
 }
 
 }  // namespace transfer

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "photos/photo_list.h"
+#include "platform/system.h"
 #include "transfer/date_stamp.h"
 #include "transfer/numbered_copy.h"
 
@@ -26,11 +27,11 @@ int ProgressBefore(int index, int count) {
 namespace {
 
 // Every photo of the list, in order, into the folder; false once a copy failed. When it
-// returns true every copy is on the disk under its name; either way the working folder of
-// the copies has gone again.
+// returns true every copy is on the disk under its name; either way the run's folder of
+// unfinished copies has gone again.
 bool CopyAll(SaveRunWindow& window, const SaveRunState& state, const std::string& folder,
              const std::string& title, bool photoDates, const std::string& filteredDate) {
-    Destination destination(state.disk, folder);
+    Destination destination(state.disk, folder, RunName(platform::ProcessId()));
     const int count = state.photos.Count();
     for (int i = 0; i < count; ++i) {
         window.SetProgress(ProgressBefore(i, count));
@@ -49,7 +50,8 @@ bool CopyAll(SaveRunWindow& window, const SaveRunState& state, const std::string
             return false;
         }
     }
-    return destination.Finish(state.messages, state.nextNumber);
+    destination.Finish();
+    return true;
 }
 
 }  // namespace

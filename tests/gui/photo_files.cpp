@@ -57,17 +57,31 @@ void MakeFolder(const std::string& path) {
     gui_driver::MakeFoldersOutside(path);
 }
 
-std::vector<std::string> FileNamesIn(const std::string& folder) {
+namespace {
+
+std::vector<std::string> NamesIn(const std::string& folder, bool folders) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        if (folders || !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(name);
     } while (FindNextFileA(search, &found));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    return NamesIn(folder, false);
+}
+
+std::vector<std::string> EntryNamesIn(const std::string& folder) {
+    return NamesIn(folder, true);
 }
 
 void SetLastWriteDay(const std::string& path, int year, int month, int day) {

@@ -18,6 +18,8 @@ bool FileExists(const std::string& path);
 void MakeFolder(const std::string& path);
 // The names of the files in `folder`, sorted.
 std::vector<std::string> FileNamesIn(const std::string& folder);
+// The names of every entry in `folder`, files and folders, hidden ones too, sorted.
+std::vector<std::string> EntryNamesIn(const std::string& folder);
 // Sets the file's last-write time to noon UTC of the given day.
 void SetLastWriteDay(const std::string& path, int year, int month, int day);
 

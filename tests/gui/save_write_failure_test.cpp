@@ -41,13 +41,13 @@ TEST(SaveOnAFailingDisk, EndsTheRunWithTheFileErrorAndLeavesNoPartialCopy) {
     const HWND chooser = run.OpenFolderChooser();
     Click(WaitForControl(chooser, IDOK));
     const MessageBoxView box = WaitForMessageBox(run.Process().Id(), run.MainWindow());
-    // The user is told about the unfinished copy, which has gone with the run.
-    const std::string partial = dest + "\\~brenvale-unfinished\\20230714_picture_002.jpg.part";
-    EXPECT_NE(box.text.find(partial), std::string::npos) << box.text;
+    // The user is told about the copy by the name it would have had; nothing of it is left.
+    const std::string copy = dest + "\\20230714_picture_002.jpg\"";
+    EXPECT_NE(box.text.find(copy), std::string::npos) << box.text;
     EXPECT_NE(box.text, "Fotos successfully saved");
     PressOk(box);
 
-    EXPECT_EQ(FileNamesIn(dest), Names{"20230714_picture_001.jpg"});
+    EXPECT_EQ(EntryNamesIn(dest), Names{"20230714_picture_001.jpg"});
     EXPECT_EQ(ReadBytes(dest + "\\20230714_picture_001.jpg"), ReadBytes(small));
     // Still running and answering: the run can be started again, and Exit works.
     EXPECT_TRUE(IsEnabled(run.Control(IDC_SAVE_ON_PC)));

@@ -31,7 +31,7 @@ TEST(CopyFailurePosix, DanglingLinkUnderTheCopysNameIsNeitherFollowedNorReplaced
     int next = 1;
     {
         platform::Disk disk;
-        transfer::Destination run(disk, dir.Path());
+        transfer::Destination run(disk, dir.Path(), "t1");
         EXPECT_TRUE(run.CopyWithNumber(messages, next, dir.PathOf("a.jpg"), "d"));
     }
     EXPECT_EQ(3, next);
@@ -41,13 +41,33 @@ TEST(CopyFailurePosix, DanglingLinkUnderTheCopysNameIsNeitherFollowedNorReplaced
     EXPECT_EQ("A", dir.Read("d_002.jpg"));
 }
 
+// A link under a name of the kind a run gives its folder is someone else's: nothing is
+// removed through it.
+TEST(CopyFailurePosix, ALinkUnderARunFolderNameIsNotFollowed) {
+    TempDir dir;
+    TempDir elsewhere;
+    elsewhere.Write("001", "not a leftover");
+    dir.Write("a.jpg", "A");
+    std::filesystem::create_directory_symlink(elsewhere.Native(""), dir.Native("~bvq1"));
+    RecordedMessages messages;
+    int next = 1;
+    {
+        platform::Disk disk;
+        transfer::Destination run(disk, dir.Path(), "t1");
+        EXPECT_TRUE(run.CopyWithNumber(messages, next, dir.PathOf("a.jpg"), "230714_Holiday"));
+    }
+    EXPECT_EQ("not a leftover", elsewhere.Read("001"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Native("~bvq1")));
+    EXPECT_EQ("A", dir.Read("230714_Holiday_001.jpg"));
+}
+
 TEST(CopyFailurePosix, ReadFailureDeletesTheStartedCopyAndTravelsOn) {
     TempDir dir;
     RecordedMessages messages;
     int next = 1;
     {
         platform::Disk disk;
-        transfer::Destination run(disk, dir.Path());
+        transfer::Destination run(disk, dir.Path(), "t1");
         EXPECT_THROW(run.CopyWithNumber(messages, next, kUnreadable, "d"), platform::FileError);
     }
     EXPECT_EQ(2, next);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <future>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,7 +15,7 @@ namespace testing_support {
 
 class FaultyDisk : public platform::Disk {
 public:
-    // The step that fails: "list", "create", "read", "write", "flush", "close" or
+    // The step that fails: "list", "mkdir", "create", "read", "write", "flush", "close" or
     // "rename"; "" for none. Only the copy's side of a step fails: reading the photo,
     // writing, flushing and closing the unfinished copy.
     std::string failAt;
@@ -31,6 +30,8 @@ public:
     // When set, the copy's steps are written down in it: "flush <name>", "rename <name>",
     // "flush the folder" (the watched one).
     std::vector<std::string>* events = nullptr;
+    // The paths of the unfinished copies, as they were created.
+    std::vector<std::string> created;
 
     static constexpr unsigned long kFailure = 5;  // access denied, on either system's count
 
@@ -44,12 +45,14 @@ public:
     }
     bool MakeHiddenFolder(const std::string& path, platform::FileError* error) override {
         Look(path);
+        if (failAt == "mkdir") return Fail(path, error);
         return Disk::MakeHiddenFolder(path, error);
     }
     bool Open(platform::File& file, const std::string& path, platform::OpenMode mode,
               platform::FileError* error) override {
         Look(path);
-        const bool copy = mode == platform::OpenMode::Create;
+        const bool copy = mode == platform::OpenMode::CreateNew;
+        if (copy) created.push_back(path);
         if (copy && failAt == "create") return Fail(path, error);
         if (!Disk::Open(file, path, mode, error)) return false;
         if (copy) copies_.insert(&file);
@@ -74,17 +77,12 @@ public:
         Disk::Close(file);
         if (copy && failAt == "close") throw platform::FileError(kFailure, "copy");
     }
-    // Done on the run's own thread when the run waits for it, so that what is counted and
-    // written down here needs no lock; the run cannot tell the difference.
-    std::future<void> FlushAndCloseMeanwhile(platform::File& file) override {
-        return std::async(std::launch::deferred, [this, &file] { FlushAndClose(file); });
-    }
     void TryFlushFolder(const std::string& path) noexcept override {
         if (events) events->push_back(path == watched ? "flush the folder" : "flush " + path);
         Disk::TryFlushFolder(path);
     }
-    platform::MoveResult MoveNoReplace(const std::string& from, const std::string& to,
-                                       platform::FileError* error) override {
+    platform::MoveResult Rename(platform::File& file, const std::string& to,
+                                platform::FileError* error) override {
         if (beforeRename) beforeRename(to);
         if (events) events->push_back("rename " + NameOf(to));
         Look(to);
@@ -92,7 +90,7 @@ public:
             Fail(to, error);
             return platform::MoveResult::Failed;
         }
-        return Disk::MoveNoReplace(from, to, error);
+        return Disk::Rename(file, to, error);
     }
     void TryRemove(const std::string& path) noexcept override {
         Look(path);

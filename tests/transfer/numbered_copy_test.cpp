@@ -33,12 +33,12 @@ protected:
     }
     static std::string Base(const std::string& dateAndTitle) { return dateAndTitle; }
     bool Copy(const std::string& sourcePath, const std::string& base) {
-        if (!run_) run_.emplace(disk_, dest_.Path());
+        if (!run_) run_.emplace(disk_, dest_.Path(), kRun);
         return run_->CopyWithNumber(messages_, next_, sourcePath, base);
     }
-    // As at the end of a save run: the last copy is on the disk under its name.
-    bool Finish() { return run_->Finish(messages_, next_); }
-    // What the user finds in the folder once the run is over and its working folder gone.
+    // As at the end of a save run: the folder's names on the disk, the run's folder gone.
+    void Finish() { run_->Finish(); }
+    // What the user finds in the folder once the run is over and its folder gone.
     std::set<std::string> DestNames() {
         run_.reset();
         return dest_.FileNames();
@@ -50,15 +50,18 @@ protected:
     int next_ = 1;
     testing_support::FaultyDisk disk_;
     std::optional<transfer::Destination> run_;
+    static constexpr char kRun[] = "t1";  // the run's own part of its unfinished names
 };
 
 using Names = std::set<std::string>;
 using Shown = std::vector<std::string>;
 
-Names NamesIn(const std::filesystem::path& folder) {
+// Every file below the folder, with its path inside it.
+Names FilesBelow(const std::filesystem::path& folder) {
     Names names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_directory())
+            names.insert(entry.path().lexically_relative(folder).generic_string());
     }
     return names;
 }
@@ -68,7 +71,7 @@ TEST_F(NumberedCopy, TakenNamesAreSkippedAndKept) {
         dest_.Write(taken, taken);
     }
     ASSERT_TRUE(Copy(Photo("a.jpg", "photo a"), Base("d")));
-    ASSERT_TRUE(Finish());
+    Finish();
     EXPECT_EQ(6, next_);
     EXPECT_EQ("photo a", dest_.Read("d_005.jpg"));
     EXPECT_EQ("d_003.jpg", dest_.Read("d_003.jpg"));
@@ -163,7 +166,7 @@ TEST_F(NumberedCopy, CopyHoldsExactlyThePhotosBytes) {
         const std::string bytes = PhotoBytes(size);
         const std::string name = "p" + std::to_string(size) + ".jpg";
         ASSERT_TRUE(Copy(Photo(name, bytes), Base("s" + std::to_string(size))));
-        ASSERT_TRUE(Finish());
+        Finish();
         char copyName[32];
         std::snprintf(copyName, sizeof copyName, "s%zu_%03d.jpg", size, next_ - 1);
         EXPECT_EQ(bytes, dest_.Read(copyName));
@@ -177,7 +180,7 @@ TEST_F(NumberedCopy, CopyHoldsExactlyThePhotosBytes) {
 TEST_F(NumberedCopy, PhotoInsideTheDestinationIsNotOverwritten) {
     dest_.Write("d_001.jpg", "the photo");
     ASSERT_TRUE(Copy(dest_.PathOf("d_001.jpg"), Base("d")));
-    ASSERT_TRUE(Finish());
+    Finish();
     EXPECT_EQ("the photo", dest_.Read("d_001.jpg"));
     EXPECT_EQ("the photo", dest_.Read("d_002.jpg"));
 }
@@ -211,15 +214,16 @@ TEST_F(NumberedCopy, FileErrorTextIsCutTo1023Characters) {
     EXPECT_EQ(prefix + "\"" + missing.substr(0, 1022), shown);
 }
 
-// A folder that cannot be read: no number is chosen, and nothing is written anywhere.
+// A folder that has gone: the message names the copy as the user would have found it.
 TEST_F(NumberedCopy, MissingDestinationFolderShowsErrorDestination) {
     const std::string folder = dest_.PathOf("no such folder");
     const std::string photo = Photo("a.jpg", "A");
-    transfer::Destination missing(disk_, folder);
+    transfer::Destination missing(disk_, folder, kRun);
     EXPECT_FALSE(missing.CopyWithNumber(messages_, next_, photo, "d"));
-    EXPECT_EQ(1, next_);
+    EXPECT_EQ(2, next_);
     ASSERT_EQ(1u, messages_.shown.size());
-    EXPECT_EQ(0u, messages_.shown[0].rfind("box: Error Destination \"" + folder + "\"", 0))
+    EXPECT_EQ(0u, messages_.shown[0].rfind(
+                      "box: Error Destination \"" + folder + "\\d_001.jpg\" - Error ", 0))
         << messages_.shown[0];
     EXPECT_TRUE(DestNames().empty());
     // The photo was closed again: it can be removed.
@@ -232,7 +236,7 @@ TEST_F(NumberedCopy, AFolderUnderTheNameIsSkipped) {
     std::filesystem::create_directory(dest_.Native("d_001.jpg"));
     dest_.Write("d_001.jpg/inside.txt", "kept");
     EXPECT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
-    ASSERT_TRUE(Finish());
+    Finish();
     EXPECT_EQ(3, next_);
     EXPECT_TRUE(messages_.shown.empty());
     EXPECT_EQ("A", dest_.Read("d_002.jpg"));
@@ -250,14 +254,15 @@ TEST_F(NumberedCopy, ANameTakenInAnotherCaseIsSkipped) {
 TEST_F(NumberedCopy, BothFilesAreClosedAfterACopy) {
     const std::string photo = Photo("a.jpg", PhotoBytes(10000));
     ASSERT_TRUE(Copy(photo, Base("d")));
-    ASSERT_TRUE(Finish());
+    Finish();
     platform::File::Remove(photo);
     platform::File::Remove(dest_.PathOf("d_001.jpg"));
     EXPECT_TRUE(DestNames().empty());
 }
 
 // A step of the copy that fails: the unfinished copy goes with the failure, nothing takes
-// the photo's name, the number counts as used, and the photo is as it was.
+// the photo's name, the number counts as used, and the photo is as it was. The error names
+// the photo for a read, and otherwise the copy as the user would have found it.
 class FailingStep : public NumberedCopy, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(FailingStep, LeavesNoUnfinishedCopyAndNoName) {
@@ -265,17 +270,24 @@ TEST_P(FailingStep, LeavesNoUnfinishedCopyAndNoName) {
     const std::string bytes = PhotoBytes(3 * 4096 + 7);
     const std::string photo = Photo("a.jpg", bytes);
     disk_.failAt = GetParam();
-    // A read or write fails in the copy; its flush, close or rename once the run ends.
-    EXPECT_THROW(
-        {
+    const std::string copyPath = dest_.PathOf("d_002.jpg");
+    if (disk_.failAt == "rename") {
+        // The system refuses the copy's name: told as for a name it refuses to create.
+        EXPECT_FALSE(Copy(photo, Base("d")));
+        const platform::FileError refused(testing_support::FaultyDisk::kFailure, copyPath);
+        EXPECT_EQ((Shown{"box: Error Destination " + refused.Message()}), messages_.shown);
+    } else {
+        try {
             Copy(photo, Base("d"));
-            Finish();
-        },
-        platform::FileError);
+            ADD_FAILURE() << "no error";
+        } catch (const platform::FileError& error) {
+            EXPECT_EQ(disk_.failAt == "read" ? "photo" : copyPath, error.FileName());
+        }
+        EXPECT_TRUE(messages_.shown.empty());
+    }
     EXPECT_EQ(3, next_);
-    EXPECT_TRUE(messages_.shown.empty());
-    // Even before the run is over, only the working folder, empty, is left of the copy.
-    EXPECT_TRUE(std::filesystem::is_empty(dest_.Native(transfer::kWorkFolderName)));
+    // Even before the run is over, nothing but the earlier copy is left.
+    EXPECT_EQ((Names{"d_001.jpg"}), FilesBelow(dest_.Native("")));
     EXPECT_EQ((Names{"d_001.jpg"}), DestNames());
     EXPECT_EQ("an earlier copy", dest_.Read("d_001.jpg"));
     EXPECT_EQ(bytes, source_.Read("a.jpg"));
@@ -284,31 +296,22 @@ TEST_P(FailingStep, LeavesNoUnfinishedCopyAndNoName) {
     disk_.failAt.clear();
     next_ = 1;
     ASSERT_TRUE(Copy(photo, Base("d")));
-    ASSERT_TRUE(Finish());
+    Finish();
     EXPECT_EQ(bytes, dest_.Read("d_002.jpg"));
     EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg"}), DestNames());
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
-                         ::testing::Values("read", "write", "flush", "close", "rename"));
-
-// The copy before fails to reach the disk while the next photo is copied: the run stops
-// there, and neither copy is left under any name.
-TEST_F(NumberedCopy, AFlushFailingWhileTheNextPhotoIsCopiedLeavesNeitherCopy) {
-    disk_.failAt = "flush";
-    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
-    EXPECT_THROW(Copy(Photo("b.jpg", "B"), Base("d")), platform::FileError);
-    EXPECT_EQ(3, next_);
-    EXPECT_TRUE(std::filesystem::is_empty(dest_.Native(transfer::kWorkFolderName)));
-    EXPECT_TRUE(DestNames().empty());
-}
+INSTANTIATE_TEST_SUITE_P(Steps, FailingStep, ::testing::Values("read", "write", "flush", "rename"));
 
 TEST_F(NumberedCopy, AnUnfinishedCopyThatCannotBeCreatedEndsTheRunWithErrorDestination) {
     disk_.failAt = "create";
     EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
     EXPECT_EQ(2, next_);
-    ASSERT_EQ(1u, messages_.shown.size());
-    EXPECT_EQ(0u, messages_.shown[0].rfind("box: Error Destination ", 0)) << messages_.shown[0];
+    EXPECT_EQ(
+        (Shown{"box: Error Destination " +
+               platform::FileError(testing_support::FaultyDisk::kFailure, dest_.PathOf("d_001.jpg"))
+                   .Message()}),
+        messages_.shown);
     EXPECT_TRUE(DestNames().empty());
 }
 
@@ -323,7 +326,7 @@ TEST_F(NumberedCopy, ANameTakenAtTheRenameMovesToTheNextNumber) {
     };
     const std::string bytes = PhotoBytes(5000);
     ASSERT_TRUE(Copy(Photo("a.jpg", bytes), Base("d")));
-    ASSERT_TRUE(Finish());
+    Finish();
     EXPECT_EQ(5, next_);
     EXPECT_TRUE(messages_.shown.empty());
     EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg", "d_003.jpg", "d_004.jpg"}), DestNames());
@@ -338,35 +341,84 @@ TEST_F(NumberedCopy, ANameTakenAtTheRenameOfNumber999MeetsTheLimit) {
     disk_.beforeRename = [&](const std::string& name) {
         dest_.Write(name.substr(name.rfind('\\') + 1), "someone else's");
     };
-    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
-    EXPECT_FALSE(Finish());
+    EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
     EXPECT_EQ((Shown{"box: Number of files with same title limited by 999"}), messages_.shown);
+    EXPECT_EQ((Names{"d_999.jpg"}), FilesBelow(dest_.Native("")));
     EXPECT_EQ((Names{"d_999.jpg"}), DestNames());
     EXPECT_EQ("someone else's", dest_.Read("d_999.jpg"));
 }
 
-// The unfinished copies of a run that was killed are removed at the next run's first
-// copy; a file of the user's in the working folder, and every other name, stay.
-TEST_F(NumberedCopy, LeftoversOfAnInterruptedRunAreRemovedAndNothingElse) {
-    const std::string work = transfer::kWorkFolderName;
-    std::filesystem::create_directory(dest_.Native(work));
-    dest_.Write(work + "/d_001.jpg.part", "half a photo");
-    dest_.Write(work + "/x_007.JPG.PART", "half another");
-    dest_.Write(work + "/notes.txt", "the user's");
-    dest_.Write("d_002.jpg.part", "not in the working folder");
+// The unfinished copies of runs that were killed are removed at the next run's first
+// copy, and their folders with them; every entry of the user's stays as it was, even one
+// under the name the run would give its own folder, and the run goes on.
+TEST_F(NumberedCopy, LeftoversOfInterruptedRunsGoAndNothingOfTheUsersIsTouched) {
+    std::filesystem::create_directories(dest_.Native("~bvzz"));
+    dest_.Write("~bvzz/001", "half a photo");
+    dest_.Write("~bvzz/002", "a whole one");
+    std::filesystem::create_directories(dest_.Native("~BV9K-1"));
+    dest_.Write("~BV9K-1/007", "half another");
+    dest_.Write("~bvt1", "the user's file under the run's folder name");
+    std::filesystem::create_directories(dest_.Native("~bvt1-1"));
+    dest_.Write("~bvt1-1/notes.part", "the user's unfinished download");
+    dest_.Write("~bvt1-1/003.txt", "the user's");
+    std::filesystem::create_directories(dest_.Native("~bvempty-folder"));
+    dest_.Write("~t1001", "the user's file under the name beside the photos");
     dest_.Write("IMG_0001.JPG", "a photo");
     ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
-    EXPECT_EQ((Names{work, "IMG_0001.JPG", "d_001.jpg", "d_002.jpg.part"}), DestNames());
-    EXPECT_EQ((Names{"notes.txt"}), NamesIn(dest_.Native(work)));
+    ASSERT_TRUE(Copy(Photo("b.jpg", "B"), Base("d")));
+    Finish();
+    EXPECT_EQ((Names{"IMG_0001.JPG", "d_001.jpg", "d_002.jpg", "~bvt1", "~bvt1-1/003.txt",
+                     "~bvt1-1/notes.part", "~t1001"}),
+              FilesBelow(dest_.Native("")));
+    EXPECT_TRUE(std::filesystem::is_directory(dest_.Native("~bvempty-folder")));
+    EXPECT_EQ("the user's file under the run's folder name", dest_.Read("~bvt1"));
+    EXPECT_EQ("the user's unfinished download", dest_.Read("~bvt1-1/notes.part"));
     EXPECT_EQ("A", dest_.Read("d_001.jpg"));
+    EXPECT_EQ("B", dest_.Read("d_002.jpg"));
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
-TEST_F(NumberedCopy, AWorkingFolderHoldingOnlyLeftoversGoesWithTheRun) {
-    const std::string work = transfer::kWorkFolderName;
-    std::filesystem::create_directory(dest_.Native(work));
-    dest_.Write(work + "/d_001.jpg.part", "half a photo");
+// No unfinished copy has a longer path than the copy it becomes: every folder whose copies
+// fit the system's path limit takes them. A copy whose name is short is written beside
+// the photos.
+TEST_F(NumberedCopy, AnUnfinishedPathIsNeverLongerThanTheCopysOwn) {
+    for (const std::string base : {"d", "d1_T", "230714_Holiday", "_"}) {
+        ASSERT_TRUE(Copy(Photo(base + ".jpg", base), Base(base)));
+    }
+    Finish();
+    const std::vector<std::string> names{"d_001.jpg", "d1_T_002.jpg", "230714_Holiday_003.jpg",
+                                         "__004.jpg"};
+    const std::vector<std::string>& created = disk_.created;
+    ASSERT_EQ(names.size(), created.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_LE(created[i].size(), dest_.PathOf(names[i]).size()) << created[i];
+    }
+    EXPECT_EQ(Names(names.begin(), names.end()), FilesBelow(dest_.Native("")));
+}
+
+// A drop box that may be written but not read: the copies still arrive, and a name that
+// is taken there is still never replaced.
+TEST_F(NumberedCopy, AFolderThatCannotBeListedTakesTheCopies) {
+    dest_.Write("d_001.jpg", "older");
+    disk_.failAt = "list";
     ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
-    EXPECT_EQ((Names{"d_001.jpg"}), DestNames());
+    ASSERT_TRUE(Copy(Photo("b.jpg", "B"), Base("d")));
+    Finish();
+    EXPECT_EQ(4, next_);
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg", "d_003.jpg"}), FilesBelow(dest_.Native("")));
+    EXPECT_EQ("older", dest_.Read("d_001.jpg"));
+    EXPECT_EQ("A", dest_.Read("d_002.jpg"));
+}
+
+// A folder where no subfolder can be made: the unfinished copies are written beside the
+// photos, and still carry a photo's name only once they are whole.
+TEST_F(NumberedCopy, AFolderWithoutSubfoldersTakesTheCopies) {
+    disk_.failAt = "mkdir";
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("230714_Holiday")));
+    Finish();
+    EXPECT_EQ((std::vector<std::string>{dest_.PathOf("~t1001")}), disk_.created);
+    EXPECT_EQ((Names{"230714_Holiday_001.jpg"}), FilesBelow(dest_.Native("")));
 }
 
 // Wine looks up a missing name by reading the whole folder: the run reads the folder
@@ -376,8 +428,9 @@ TEST_F(NumberedCopy, ABigFolderIsReadOnceAndEachPhotoLooksUpOneMissingName) {
     for (const char* taken : {"d_001.jpg", "d_002.jpg", "d_003.jpg"}) dest_.Write(taken, "x");
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(Copy(Photo("p" + std::to_string(i) + ".jpg", "P"), Base("d")));
+        EXPECT_EQ(std::string::npos, disk_.created.back().find("\\~t1")) << "beside the photos";
     }
-    ASSERT_TRUE(Finish());
+    Finish();
     EXPECT_EQ(1, disk_.watchedListings);
     EXPECT_EQ(5 + 1, disk_.missingLookups);
     EXPECT_EQ(9, next_);

@@ -14,6 +14,7 @@
 #include "photo_corpus.h"
 #include "photos/photo_list.h"
 #include "platform/file.h"
+#include "platform/system.h"
 #include "test_support.h"
 #include "transfer/date_stamp.h"
 #include "transfer/numbered_copy.h"
@@ -64,8 +65,10 @@ public:
 
     void Show(const std::string& text) override {
         events.push_back("box: " + Short(text));
-        if (text == "Fotos successfully saved" && dest_.Exists(transfer::kWorkFolderName)) {
-            events.push_back("the working folder is still there");
+        if (text == "Fotos successfully saved") {
+            for (const std::string& name : dest_.FileNames()) {
+                if (name.find('~') != std::string::npos) events.push_back(name + " is still there");
+            }
         }
     }
     void ShowSystemError(const std::string& text) override { Show("error " + text); }
@@ -123,9 +126,9 @@ protected:
     platform::Disk* disk_ = &faultyDisk_;
 };
 
-// Each copy goes to the disk while the next photo is copied. The success message comes
-// once every copy is flushed and has its name, the folder's names are on the disk too, and
-// the working folder has gone.
+// Each copy is on the disk before it gets its name, and before the next photo is begun.
+// The success message comes once the folder's names are on the disk too, and the run's
+// folder of unfinished copies has gone.
 TEST_F(SaveRun, ACompleteRunInOrder) {
     AddPhoto("a.jpg", "2023:07:14");
     AddPhoto("b.jpg", nullptr);
@@ -136,11 +139,10 @@ TEST_F(SaveRun, ACompleteRunInOrder) {
     Run();
     EXPECT_EQ(window_.events,
               (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 518",
-                      "read date", "progress 5", "progress 10", "flush 230714_Holiday_001.jpg.part",
-                      "rename 230714_Holiday_001.jpg", "flush 230601_Holiday_002.jpg.part",
-                      "rename 230601_Holiday_002.jpg", "flush the folder", "normal cursor",
-                      "box: Fotos successfully saved", "progress 0", "ready to open",
-                      "remember <dest>\\"}));
+                      "read date", "progress 5", "flush 1", "rename 230714_Holiday_001.jpg",
+                      "progress 10", "flush 2", "rename 230601_Holiday_002.jpg", "flush the folder",
+                      "normal cursor", "box: Fotos successfully saved", "progress 0",
+                      "ready to open", "remember <dest>\\"}));
     EXPECT_EQ(dest_.Read("230714_Holiday_001.jpg"), photos_.Read("a.jpg"));
     EXPECT_EQ(dest_.Read("230601_Holiday_002.jpg"), photos_.Read("b.jpg"));
     EXPECT_EQ(nextNumber_, 3);
@@ -385,7 +387,7 @@ TEST_F(SaveRun, ADriveRootGetsASecondBackslash) {
         bool MakeHiddenFolder(const std::string&, platform::FileError*) override { return true; }
         bool Open(platform::File& file, const std::string& path, platform::OpenMode mode,
                   platform::FileError* error) override {
-            if (mode != platform::OpenMode::Create) return Disk::Open(file, path, mode, error);
+            if (mode != platform::OpenMode::CreateNew) return Disk::Open(file, path, mode, error);
             events->push_back("create " + path);
             *error = platform::FileError(testing_support::FaultyDisk::kFailure, path);
             return false;
@@ -398,7 +400,8 @@ TEST_F(SaveRun, ADriveRootGetsASecondBackslash) {
     Run();
     ASSERT_GE(window_.events.size(), 7u);
     EXPECT_EQ(window_.events[5], "list D:\\");
-    EXPECT_EQ(window_.events[6], "create D:\\\\~brenvale-unfinished\\230714_Holiday_001.jpg.part");
+    EXPECT_EQ(window_.events[6],
+              "create D:\\\\~bv" + transfer::RunName(platform::ProcessId()) + "\\1");
 }
 
 }  // namespace

@@ -50,14 +50,12 @@ TEST(WriteFailure, PartialCopyIsDeletedAndThePhotoIsUnchanged) {
 
     platform::Disk disk;
     try {
-        transfer::Destination run(disk, dest.Path());
+        transfer::Destination run(disk, dest.Path(), "t1");
         run.CopyWithNumber(messages, next, limit.BigPhoto(), "140517_Holiday");
         FAIL() << "a copy bigger than the file-size limit was written";
     } catch (const platform::FileError& error) {
-        // The user is told about the unfinished copy, which is gone already.
-        EXPECT_EQ(
-            dest.PathOf(std::string(transfer::kWorkFolderName) + "\\140517_Holiday_002.jpg.part"),
-            error.FileName());
+        // The user is told about the copy by the name it would have had; it is gone already.
+        EXPECT_EQ(dest.PathOf("140517_Holiday_002.jpg"), error.FileName());
         EXPECT_NE(0u, error.Cause());
     }
     EXPECT_EQ(3, next);
@@ -69,9 +67,9 @@ TEST(WriteFailure, PartialCopyIsDeletedAndThePhotoIsUnchanged) {
     // The name is free again: a later run that fits on the disk takes it.
     source.Write("small.jpg", "small photo");
     next = 1;
-    transfer::Destination again(disk, dest.Path());
+    transfer::Destination again(disk, dest.Path(), "t2");
     ASSERT_TRUE(again.CopyWithNumber(messages, next, source.PathOf("small.jpg"), "140517_Holiday"));
-    ASSERT_TRUE(again.Finish(messages, next));
+    again.Finish();
     EXPECT_EQ("small photo", dest.Read("140517_Holiday_002.jpg"));
 }
 

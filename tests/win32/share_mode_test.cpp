@@ -55,7 +55,7 @@ protected:
     // One copy as a run of its own; the working folder has gone when it returns.
     bool Copy(const std::string& sourcePath) {
         platform::Disk disk;
-        transfer::Destination run(disk, dest_.Path());
+        transfer::Destination run(disk, dest_.Path(), "t1");
         return run.CopyWithNumber(messages_, next_, sourcePath, "d");
     }
 
@@ -82,29 +82,60 @@ TEST_F(ShareModes, DestinationHeldWithoutSharingIsSkipped) {
     platform::File::Remove(photo);  // the photo was closed again
 }
 
-// Windows' own rename: a name that appeared after the folder was read is refused, never
-// replaced, even while another program holds that file open.
-TEST_F(ShareModes, TheRenameRefusesANameThatAppearedMeanwhile) {
-    dest_.Write("from.jpg", "finished copy");
+// The rename through the unfinished copy's own handle: a name that appeared after the
+// folder was read is refused, in any case, never replaced, even while another program
+// holds that file open; meanwhile nobody else can open, empty or remove the copy.
+TEST_F(ShareModes, AnUnfinishedCopyIsHeldAndItsRenameNeverReplaces) {
     dest_.Write("to.jpg", "someone else's photo");
+    std::filesystem::create_directory(dest_.Native("folder.jpg"));
     platform::Disk disk;
+    platform::File copy(dest_.PathOf("1"), platform::OpenMode::CreateNew);
+    copy.Write("finished copy", 13);
+    copy.Flush();
+    EXPECT_EQ(INVALID_HANDLE_VALUE,
+              CreateFileA(dest_.PathOf("1").c_str(), GENERIC_READ,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, 0, nullptr));
+    EXPECT_FALSE(DeleteFileA(dest_.PathOf("1").c_str()));
     platform::FileError error;
-    EXPECT_EQ(platform::MoveResult::NameTaken,
-              disk.MoveNoReplace(dest_.PathOf("from.jpg"), dest_.PathOf("TO.JPG"), &error));
+    EXPECT_EQ(platform::MoveResult::NameTaken, disk.Rename(copy, dest_.PathOf("TO.JPG"), &error));
     {
         HeldFile held(dest_.PathOf("to.jpg"), GENERIC_READ, FILE_SHARE_READ);
         ASSERT_TRUE(held.IsHeld());
         EXPECT_EQ(platform::MoveResult::NameTaken,
-                  disk.MoveNoReplace(dest_.PathOf("from.jpg"), dest_.PathOf("to.jpg"), &error));
+                  disk.Rename(copy, dest_.PathOf("to.jpg"), &error));
     }
-    std::filesystem::create_directory(dest_.Native("folder.jpg"));
     EXPECT_EQ(platform::MoveResult::NameTaken,
-              disk.MoveNoReplace(dest_.PathOf("from.jpg"), dest_.PathOf("folder.jpg"), &error));
+              disk.Rename(copy, dest_.PathOf("folder.jpg"), &error));
     EXPECT_EQ("someone else's photo", dest_.Read("to.jpg"));
-    EXPECT_EQ("finished copy", dest_.Read("from.jpg"));
-    EXPECT_EQ(platform::MoveResult::Moved,
-              disk.MoveNoReplace(dest_.PathOf("from.jpg"), dest_.PathOf("new.jpg"), &error));
+    EXPECT_EQ(platform::MoveResult::Moved, disk.Rename(copy, dest_.PathOf("new.jpg"), &error));
+    EXPECT_FALSE(DeleteFileA(dest_.PathOf("new.jpg").c_str()));  // still held until closed
+    copy.Close();
     EXPECT_EQ("finished copy", dest_.Read("new.jpg"));
+    EXPECT_FALSE(dest_.Exists("1"));
+}
+
+// Another Brenvale is writing into the same folder: its unfinished copy, which looks like a
+// leftover, is neither removed nor emptied, and this run's copies get their own names.
+TEST_F(ShareModes, AnotherRunsUnfinishedCopyStaysWhole) {
+    std::filesystem::create_directory(dest_.Native("~bvother"));
+    platform::File theirs(dest_.PathOf("~bvother\\1"), platform::OpenMode::CreateNew);
+    theirs.Write("their photo so far", 18);
+    const std::string photo = Photo("a.jpg", "A");
+    {
+        platform::Disk disk;
+        transfer::Destination run(disk, dest_.Path(), "t1");
+        ASSERT_TRUE(run.CopyWithNumber(messages_, next_, photo, "230714_Trip"));
+        run.Finish();
+    }
+    platform::FileError error;
+    platform::Disk disk;
+    ASSERT_EQ(platform::MoveResult::Moved,
+              disk.Rename(theirs, dest_.PathOf("230714_Trip_002.jpg"), &error));
+    theirs.Close();
+    EXPECT_EQ("their photo so far", dest_.Read("230714_Trip_002.jpg"));
+    EXPECT_EQ("A", dest_.Read("230714_Trip_001.jpg"));
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 struct SourceHold {
