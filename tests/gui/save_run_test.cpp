@@ -243,14 +243,16 @@ TEST_F(SaveOnPC, A999thNameTakenEndsTheRunWithoutOverwriting) {
     }
 }
 
-class TitleLeavingTheFolder : public SaveOnPC, public testing::WithParamInterface<const char*> {};
+// A title that leads out of the folder, or that Windows refuses in a file name, is refused
+// before the chooser opens: nothing is copied, and the window stays ready to save.
+class RefusedTitle : public SaveOnPC, public testing::WithParamInterface<const char*> {};
 
-TEST_P(TitleLeavingTheFolder, IsRefusedBeforeTheChooserAndNothingIsWritten) {
+TEST_P(RefusedTitle, IsRefusedBeforeTheChooserAndNothingIsWritten) {
     Start(ThreePhotos());
     SetTitle(GetParam());
     Click(run_.Control(IDC_SAVE_ON_PC));
     const MessageBoxView box = NextBox();
-    EXPECT_EQ(box.text, "The title must not contain \\ / or :");
+    EXPECT_EQ(box.text, "The title must not contain \\ / : * ? \" < > |");
     PressOk(box);
     EXPECT_EQ(FindWindowLike({run_.Process().Id(), kDialogClass, std::string(kFolderChooserCaption),
                               nullptr, "the folder chooser"}),
@@ -264,12 +266,16 @@ TEST_P(TitleLeavingTheFolder, IsRefusedBeforeTheChooserAndNothingIsWritten) {
     EXPECT_EQ(Settings(), SettingsWithDest(dest_ + "\\"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Titles, TitleLeavingTheFolder, testing::Values("..\\x", "a/b", "a:b"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.index == 0   ? "Backslash"
-                                                : info.index == 1 ? "Slash"
-                                                                  : "Colon");
-                         });
+std::string RefusedTitleName(const testing::TestParamInfo<const char*>& info) {
+    static const char* const kNames[] = {"Backslash", "Slash", "Colon", "QuestionMarkAndStar",
+                                         "QuotesAnglesAndBar"};
+    return kNames[info.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, RefusedTitle,
+                         testing::Values("..\\x", "a/b", "a:b", "Paris? 2024 *best*",
+                                         "\"Best\" <of> 2024 | Paris"),
+                         RefusedTitleName);
 
 }  // namespace
 }  // namespace brenvale
