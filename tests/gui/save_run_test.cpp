@@ -2,6 +2,9 @@
 // remembered in the settings file, the folder chooser answered, and the copies read back.
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -123,23 +126,29 @@ TEST_F(SaveOnPC, CancelInTheChooserCopiesNothingAndKeepsTheFolder) {
     EXPECT_EQ(Settings(), SettingsWithDest(dest_ + "\\"));
 }
 
-// With no remembered destination the chooser starts in the program's current folder, and
-// the folder it gives back has no final backslash of its own.
-TEST_F(SaveOnPC, WithNoRememberedFolderTheChooserStartsInTheCurrentFolder) {
+// With no remembered destination, as after "Send to" or a drop on the icon, the chooser
+// starts in the user's Pictures folder, not in the program's current folder, where OK
+// pressed at once would leave the copies.
+TEST_F(SaveOnPC, WithNoRememberedFolderTheChooserStartsInThePicturesFolder) {
     run_.WriteSettings("[source]\r\n\r\n[dest]\r\n\r\n");
+    char pictures[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT, pictures),
+              S_OK);
+    const std::string picturesName = std::strrchr(pictures, '\\') + 1;
     const std::string photos = run_.PhotoFolder();
     const std::string current = photos.substr(0, photos.rfind('\\')) + "\\work";
     Start({Photo("IMG_0001.JPG", "2023:07:14 10:15:00")});
     const HWND chooser = run_.OpenFolderChooser();
     {
         FolderTree tree(chooser, run_.Process().Id());
-        EXPECT_EQ(tree.TextOf(tree.Selected()), "work");
+        EXPECT_EQ(tree.TextOf(tree.Selected()), picturesName);
     }
-    const MessageBoxView box = ChooseSelected(chooser);
-    EXPECT_EQ(box.text, "Fotos successfully saved");
+    Click(WaitForControl(chooser, IDCANCEL));
+    const MessageBoxView box = NextBox();
+    EXPECT_EQ(box.text, "Exit Select Folder");
     PressOk(box);
-    EXPECT_EQ(FileNamesIn(current), Names{"230714_picture_001.jpg"});
-    EXPECT_EQ(Settings(), SettingsWithDest(current + "\\"));
+    EXPECT_EQ(FileNamesIn(current), Names{});
+    EXPECT_EQ(Settings(), SettingsWithDest(""));
 }
 
 // A drive's root comes back from the chooser with its backslash, and the run adds its own:
