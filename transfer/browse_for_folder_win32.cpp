@@ -1,6 +1,7 @@
 // The folder chooser through SHBrowseForFolderA, and its callback.
 #include "transfer/browse_for_folder.h"
 
+#include <commctrl.h>
 #include <io.h>
 #include <mbstring.h>
 #include <shellapi.h>
@@ -35,6 +36,70 @@ struct FreeShellItem {
 };
 using OwnedShellItem = platform::Owner<LPITEMIDLIST, FreeShellItem>;
 
+// The chooser's tree, a direct child; null when the shell's chooser has none.
+HWND FolderTreeOf(HWND chooser) {
+    return FindWindowExA(chooser, nullptr, "SysTreeView32", nullptr);
+}
+
+// The selected folder highlighted and in view: the tree scrolled to it and focused through
+// the dialog, so that OK stays the default button.
+void ShowSelection(HWND chooser) {
+    HWND tree = FolderTreeOf(chooser);
+    if (tree == nullptr) return;
+    if (HTREEITEM selected = TreeView_GetSelection(tree)) TreeView_EnsureVisible(tree, selected);
+    SendMessageA(chooser, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tree), TRUE);
+}
+
+// What the callback asks of the chooser for later, by a posted message: once the shell has
+// done what it does after the callback returns.
+enum class ChooserRequest : WPARAM {
+    // Wine's chooser gives OK back after the callback refused a selection: take it away
+    // again if the selection current by then is refused.
+    kRecheckOk = 1,
+    // Wine's chooser puts the focus on OK once it is set up, where the selected folder no
+    // longer looks selected: show the selection again.
+    kShowSelection,
+};
+
+UINT ChooserRequestMessage() {
+    static const UINT message = RegisterWindowMessageA("Brenvale.ChooserRequest");
+    return message;
+}
+
+constexpr UINT_PTR kChooserSubclassId = 1;
+
+// Sees the chooser's messages before the shell does, for the requests above. `data` is the
+// ChooserSelection of the chooser, or null.
+LRESULT CALLBACK ChooserSubclassProc(HWND chooser, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR data) {
+    if (message != 0 && message == ChooserRequestMessage()) {
+        const auto* selection = reinterpret_cast<const ChooserSelection*>(data);
+        switch (static_cast<ChooserRequest>(wParam)) {
+            case ChooserRequest::kRecheckOk:
+                if (selection != nullptr && selection->refused) {
+                    EnableWindow(GetDlgItem(chooser, IDOK), FALSE);
+                }
+                break;
+            case ChooserRequest::kShowSelection:
+                ShowSelection(chooser);
+                break;
+        }
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(chooser, ChooserSubclassProc, kChooserSubclassId);
+    }
+    return DefSubclassProc(chooser, message, wParam, lParam);
+}
+
+// Posts a request to the chooser; false when it cannot be heard.
+bool PostChooserRequest(HWND chooser, ChooserSelection* selection, ChooserRequest request) {
+    return ChooserRequestMessage() != 0 &&
+           SetWindowSubclass(chooser, ChooserSubclassProc, kChooserSubclassId,
+                             reinterpret_cast<DWORD_PTR>(selection)) &&
+           PostMessageA(chooser, ChooserRequestMessage(), static_cast<WPARAM>(request), 0);
+}
+
 void SelectInitialFolder(HWND chooser, ChooserSelection& selection) {
     const auto initial = reinterpret_cast<LPARAM>(selection.initialFolder);
     selection.changed = false;
@@ -51,7 +116,7 @@ void OnChooserInitialized(HWND chooser, ChooserSelection* selection) {
     SetWindowLongA(chooser, GWL_EXSTYLE, GetWindowLongA(chooser, GWL_EXSTYLE) & ~WS_EX_CONTEXTHELP);
     if (selection != nullptr) SelectInitialFolder(chooser, *selection);
 
-    HWND tree = FindWindowExA(chooser, nullptr, "SysTreeView32", nullptr);
+    HWND tree = FolderTreeOf(chooser);
     if (tree == nullptr) return;  // not the chooser we know: leave it as it is
 
     RECT window;
@@ -72,6 +137,8 @@ void OnChooserInitialized(HWND chooser, ChooserSelection* selection) {
     if (cancel != nullptr) MoveWindowToRect(cancel, layout.cancel, FALSE);
     if (HWND ok = GetDlgItem(chooser, IDOK)) MoveWindowToRect(ok, layout.ok, FALSE);
     MoveWindowToRect(tree, layout.tree, FALSE);
+    ShowSelection(chooser);
+    PostChooserRequest(chooser, selection, ChooserRequest::kShowSelection);
 }
 
 // Only an existing folder of the file system that is not a shortcut may be chosen. The
@@ -81,10 +148,6 @@ void OnSelectionChanged(HWND chooser, LPARAM value, ChooserSelection* selection)
     char path[kChooserPathRoom];
     std::memset(path, 0, sizeof path);
     const bool hasPath = SHGetPathFromIDListA(item, path) != FALSE;
-    if (selection != nullptr) {
-        std::memcpy(selection->selected, path, sizeof path);
-        selection->changed = true;
-    }
     bool refused = !hasPath || _access(path, kExistenceMode) != 0;
     if (!refused) {
         // When the shell cannot tell the item's attributes, the existing path decides.
@@ -94,11 +157,19 @@ void OnSelectionChanged(HWND chooser, LPARAM value, ChooserSelection* selection)
             refused = (info.dwAttributes & SFGAO_LINK) != 0;
         }
     }
+    if (selection != nullptr) {
+        std::memcpy(selection->selected, path, sizeof path);
+        selection->changed = true;
+        selection->refused = refused;
+    }
     if (refused) {
         EnableWindow(GetDlgItem(chooser, IDOK), FALSE);
         // Windows decides on OK before the callback, Wine after it: the posted request
-        // comes after Wine's decision, and changes nothing on Windows.
-        PostMessageA(chooser, BFFM_ENABLEOK, 0, FALSE);
+        // comes after Wine's decision, and changes nothing on Windows. It looks at the
+        // selection current when it arrives, which may be a later one that is not refused.
+        if (selection != nullptr) {
+            PostChooserRequest(chooser, selection, ChooserRequest::kRecheckOk);
+        }
     }
 }
 
@@ -112,9 +183,13 @@ bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsign
     // opens.
     ChooserSelection selection;
     std::memset(&selection, 0, sizeof selection);
+    // With none remembered, the user's Pictures folder: the current directory may be the
+    // memory card's folder that the open-file dialog went to, or the program's own.
     if (initialFolder != nullptr && initialFolder[0] != '\0') {
         CopyPathBytes(selection.initialFolder, initialFolder, kChooserInitialFolderBytes);
-    } else {
+    } else if (SHGetFolderPathA(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT,
+                                selection.initialFolder) != S_OK) {
+        std::memset(selection.initialFolder, 0, sizeof selection.initialFolder);
         GetCurrentDirectoryA(kChooserInitialFolderBytes, selection.initialFolder);
     }
 

@@ -14,8 +14,14 @@ std::string TitleOfCopies(const std::string& titleText) {
     return titleText.empty() ? kDefaultTitle : titleText;
 }
 
-bool TitleStaysInFolder(const std::string& title, unsigned codePage) {
-    return platform::FindFirstOf(title, "\\/:", codePage) == std::string::npos;
+bool TitleFitsFileName(const std::string& title, unsigned codePage) {
+    // A folder separator or a drive colon would put copies elsewhere; the others make the
+    // system refuse the name only once the first copy is under way.
+    static const char kRefused[] =
+        "\\/:*?\"<>|"
+        "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f"
+        "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1a\x1b\x1c\x1d\x1e\x1f";
+    return platform::FindFirstOf(title, kRefused, codePage) == std::string::npos;
 }
 
 int ProgressBefore(int index, int count) {
@@ -66,7 +72,7 @@ void RunSave(SaveRunWindow& window, const SaveRunState& state) {
 
     // Held whole: a title cut to some length could give two titles one name.
     const std::string title = TitleOfCopies(window.TitleText());
-    if (!TitleStaysInFolder(title)) {
+    if (!TitleFitsFileName(title)) {
         state.messages.Show(kTitleRefusedText);
         return;
     }

@@ -54,14 +54,15 @@ struct SaveRunState {
     platform::Disk& disk;
 };
 
-// Said when the title would put copies outside the chosen folder.
-inline constexpr char kTitleRefusedText[] = "The title must not contain \\ / or :";
+// Said when the title holds a character that Windows refuses in a file name.
+inline constexpr char kTitleRefusedText[] = "The title must not contain \\ / : * ? \" < > |";
 
 // The title of the copies: the title edit as typed, "picture" when it is empty.
 std::string TitleOfCopies(const std::string& titleText);
-// Whether the title can stand in a name inside the chosen folder: it holds no folder
-// separator and no drive or stream colon, read character by character in the code page.
-bool TitleStaysInFolder(const std::string& title, unsigned codePage = platform::AnsiCodePage());
+// Whether the title can stand in the copies' names inside the chosen folder: it holds none
+// of the characters Windows refuses in a file name (\ / : * ? " < > | and the control
+// characters), read character by character in the code page.
+bool TitleFitsFileName(const std::string& title, unsigned codePage = platform::AnsiCodePage());
 // The progress bar's position as the photo `index` (from 0) of `count` starts.
 int ProgressBefore(int index, int count);
 

@@ -12,6 +12,7 @@
 #include "brenvale_ids.h"
 #include "brenvale_run.h"
 #include "driver/controls.h"
+#include "driver/file_dialog.h"
 #include "driver/folder_chooser.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
@@ -99,9 +100,8 @@ protected:
     void SetUp() override {
         MakeFolder(dest_);
         run_.WriteSettings("[source]\r\n\r\n[dest]\r\n" + dest_ + "\\\r\n");
-        const std::string photo = run_.PhotoFolder() + "\\IMG_0001.JPG";
-        WriteBytes(photo, PhotoBytes("2023:07:14 10:15:00", ""));
-        run_.Start("\"" + photo + "\"");
+        WriteBytes(photo_, PhotoBytes("2023:07:14 10:15:00", ""));
+        run_.Start("\"" + photo_ + "\"");
         run_.MainWindow();
     }
     void Cancel(HWND chooser) {
@@ -112,6 +112,7 @@ protected:
     BrenvaleRun run_;
     testing_support::TempDir destRoot_;
     const std::string dest_ = destRoot_.PathOf("Pictures");
+    const std::string photo_ = run_.PhotoFolder() + "\\IMG_0001.JPG";
 };
 
 TEST_F(Chooser, IsLargerWithTheButtonsBottomRightAndTheTreeAbove) {
@@ -153,6 +154,52 @@ std::string SelectedFolder(HWND chooser, DWORD processId) {
     if (selected == nullptr) return "(nothing)";
     const HTREEITEM parent = tree.ParentOf(selected);
     return (parent != nullptr ? tree.TextOf(parent) + "\\" : "") + tree.TextOf(selected);
+}
+
+// What the user sees of the chooser's selection: the folder highlighted in view, the
+// keyboard in the tree, and OK still the button that Enter presses.
+void ExpectSelectionShown(HWND chooser, DWORD processId) {
+    const FolderTree tree(chooser, processId);
+    WaitUntilEquals([&] { return FocusIn(chooser) == tree.Window(); }, true,
+                    "the chooser's tree to have the focus");
+    const HTREEITEM selected = tree.Selected();
+    ASSERT_NE(selected, nullptr);
+    EXPECT_TRUE(tree.IsSelectedState(selected));
+    EXPECT_TRUE(tree.IsInView(selected));
+    EXPECT_EQ(DefaultButtonIdOf(chooser), IDOK);
+}
+
+// The remembered folder lies below thirty others, out of the tree's first view. A save that
+// failed after the user picked another folder opens the chooser again at the remembered
+// one, and the user must see that it is that one.
+TEST_F(Chooser, ShowsTheRememberedFolderHighlightedInViewAlsoAfterAFailedSave) {
+    const std::string root = destRoot_.Path().substr(destRoot_.Path().rfind('\\') + 1);
+    for (int i = 1; i <= 30; ++i) MakeFolder(destRoot_.PathOf("Archive " + std::to_string(i)));
+    MakeFolder(dest_ + "\\Trip");
+    // A typed date: the copy is the first to meet the photo that another program holds.
+    const std::string date = "2023-07-14";
+    AskWindow(run_.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
+    HWND chooser = run_.OpenFolderChooser();
+    ASSERT_EQ(SelectedFolder(chooser, run_.Process().Id()), root + "\\Pictures");
+    ExpectSelectionShown(chooser, run_.Process().Id());
+    {
+        const FolderTree tree(chooser, run_.Process().Id());
+        tree.Select(tree.ChildNamed(tree.Selected(), "Trip"));
+    }
+    // Another program holds the photo: the save fails.
+    HANDLE held = CreateFileA(photo_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Click(WaitForControl(chooser, IDOK));
+    const MessageBoxView box = WaitForMessageBox(run_.Process().Id(), run_.MainWindow());
+    CloseHandle(held);
+    EXPECT_EQ(box.text.rfind("Error Source ", 0), 0u) << box.text;
+    PressOk(box);
+
+    chooser = run_.OpenFolderChooser();
+    EXPECT_EQ(SelectedFolder(chooser, run_.Process().Id()), root + "\\Pictures");
+    ExpectSelectionShown(chooser, run_.Process().Id());
+    Cancel(chooser);
+    EXPECT_EQ(FileNamesIn(dest_ + "\\Trip"), std::vector<std::string>{});
 }
 
 // A user's folders change between two imports: a new folder beside the destination, a
@@ -207,56 +254,133 @@ TEST_F(Chooser, AFolderRemovedAfterItWasListedLeavesOkDisabledAndAnExistingOneEn
     EXPECT_FALSE(FileExists(dest_ + "\\gone"));
 }
 
-// The callback's own judgement of a new selection, on a window of this test's own that has
-// an OK button as the chooser has.
-TEST(BrowseCallbackProc, TakesOkAwayFromAnythingButAnExistingFolderAndNeverGivesItBack) {
-    testing_support::TempDir dir;
-    const std::string kept = dir.PathOf("kept");
-    const std::string gone = dir.PathOf("gone");
-    MakeFolder(kept);
-    MakeFolder(gone);
-    LPITEMIDLIST goneItem = nullptr;
-    LPITEMIDLIST keptItem = nullptr;
-    LPITEMIDLIST computer = nullptr;
-    ASSERT_EQ(SHParseDisplayName(std::wstring(gone.begin(), gone.end()).c_str(), nullptr, &goneItem,
-                                 0, nullptr),
+// The first time there is no remembered folder, and the open-file dialog has made the
+// photos' folder (a memory card's) the current one: the chooser opens at the user's
+// Pictures folder instead, where pressing OK at once cannot copy onto the card.
+TEST(FirstChooser, OpensAtThePicturesFolderNotAtThePhotosFolder) {
+    char pictures[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT, pictures),
               S_OK);
-    ASSERT_EQ(SHParseDisplayName(std::wstring(kept.begin(), kept.end()).c_str(), nullptr, &keptItem,
-                                 0, nullptr),
-              S_OK);
-    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
-    ASSERT_TRUE(RemoveDirectoryA(gone.c_str()));
+    const std::string wanted = pictures;
+    const std::size_t last = wanted.rfind('\\');
+    ASSERT_NE(last, std::string::npos);
+    const std::size_t parent = wanted.rfind('\\', last - 1);
+    ASSERT_NE(parent, std::string::npos);
 
-    const HWND chooser = CreateWindowA("STATIC", "chooser", WS_POPUP, 0, 0, 100, 100, nullptr,
-                                       nullptr, nullptr, nullptr);
-    const HWND ok = CreateWindowA("BUTTON", "OK", WS_CHILD, 0, 0, 50, 20, chooser,
-                                  reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
-    ASSERT_NE(ok, nullptr);
-    const auto select = [&](LPITEMIDLIST item) {
-        EXPECT_EQ(BrowseCallbackProc(chooser, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(item), 0),
-                  0);
-    };
-    // Whether the callback asked the chooser, by a posted message, to keep OK disabled.
-    const auto askedToDisableOk = [&] {
-        MSG message;
-        const bool posted =
-            PeekMessageA(&message, chooser, BFFM_ENABLEOK, BFFM_ENABLEOK, PM_REMOVE);
-        return posted && message.lParam == FALSE;
-    };
-    for (LPITEMIDLIST refused : {goneItem, computer}) {
-        EnableWindow(ok, TRUE);
-        select(refused);
-        EXPECT_FALSE(IsWindowEnabled(ok));
-        EXPECT_TRUE(askedToDisableOk());
+    BrenvaleRun run;
+    ASSERT_FALSE(run.Settings());
+    WriteBytes(run.PhotoFolder() + "\\IMG_0001.JPG", PhotoBytes("2023:07:14 10:15:00", ""));
+    run.Start();
+    PickFiles(run.OpenCamera(), run.PhotoFolder(), QuotedNames({"IMG_0001.JPG"}));
+    const HWND chooser = run.OpenFolderChooser();
+    EXPECT_EQ(SelectedFolder(chooser, run.Process().Id()), wanted.substr(parent + 1));
+    ExpectSelectionShown(chooser, run.Process().Id());
+    Click(WaitForControl(chooser, IDCANCEL));
+    PressOk(WaitForMessageBox(run.Process().Id(), run.MainWindow()));
+    EXPECT_EQ(FileNamesIn(run.PhotoFolder()), std::vector<std::string>{"IMG_0001.JPG"});
+}
+
+// A window of this test's own in the chooser's place: an OK button, and BFFM_ENABLEOK
+// handled as the shell's chooser handles it.
+LRESULT CALLBACK StandInChooserProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == BFFM_ENABLEOK) {
+        EnableWindow(GetDlgItem(window, IDOK), lParam != FALSE);
+        return 0;
     }
-    select(keptItem);
-    EXPECT_FALSE(IsWindowEnabled(ok));  // the chooser's own rule gives OK back, not the callback
-    EnableWindow(ok, TRUE);
-    select(keptItem);
-    EXPECT_TRUE(IsWindowEnabled(ok));
-    EXPECT_FALSE(askedToDisableOk());
-    DestroyWindow(chooser);
-    for (LPITEMIDLIST item : {goneItem, computer, keptItem}) CoTaskMemFree(item);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The callback's own judgement of new selections, told of them as Wine's chooser tells it:
+// the chooser decides on OK by its own rule after the callback has returned.
+class CallbackOnStandIn : public testing::Test {
+protected:
+    void SetUp() override {
+        MakeFolder(kept_);
+        MakeFolder(gone_);
+        ASSERT_EQ(SHParseDisplayName(std::wstring(gone_.begin(), gone_.end()).c_str(), nullptr,
+                                     &goneItem_, 0, nullptr),
+                  S_OK);
+        ASSERT_EQ(SHParseDisplayName(std::wstring(kept_.begin(), kept_.end()).c_str(), nullptr,
+                                     &keptItem_, 0, nullptr),
+                  S_OK);
+        ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer_), S_OK);
+        ASSERT_TRUE(RemoveDirectoryA(gone_.c_str()));
+
+        WNDCLASSA standIn = {};
+        standIn.lpfnWndProc = StandInChooserProc;
+        standIn.hInstance = GetModuleHandleA(nullptr);
+        standIn.lpszClassName = "BrenvaleStandInChooser";
+        RegisterClassA(&standIn);  // fails harmlessly when an earlier test registered it
+        chooser_ = CreateWindowA(standIn.lpszClassName, "chooser", WS_POPUP, 0, 0, 100, 100,
+                                 nullptr, nullptr, standIn.hInstance, nullptr);
+        ok_ = CreateWindowA("BUTTON", "OK", WS_CHILD, 0, 0, 50, 20, chooser_,
+                            reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
+        ASSERT_NE(ok_, nullptr);
+    }
+    void TearDown() override {
+        if (chooser_ != nullptr) DestroyWindow(chooser_);
+        for (LPITEMIDLIST item : {goneItem_, computer_, keptItem_}) CoTaskMemFree(item);
+    }
+
+    // The callback hears of the item; then the chooser's own rule gives OK back, as Wine's
+    // does for any folder of the file system, the callback's refusal notwithstanding.
+    void Select(LPITEMIDLIST item, void* data) {
+        EXPECT_EQ(BrowseCallbackProc(chooser_, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(item),
+                                     reinterpret_cast<LPARAM>(data)),
+                  0);
+        EnableWindow(ok_, TRUE);
+    }
+    // Lets what the callback posted to the chooser arrive.
+    void Settle() {
+        MSG message;
+        while (PeekMessageA(&message, chooser_, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    }
+
+    testing_support::TempDir dir_;
+    const std::string kept_ = dir_.PathOf("kept");
+    const std::string gone_ = dir_.PathOf("gone");
+    LPITEMIDLIST goneItem_ = nullptr;
+    LPITEMIDLIST keptItem_ = nullptr;
+    LPITEMIDLIST computer_ = nullptr;
+    ChooserSelection selection_ = {};  // outlives the chooser, which keeps a pointer to it
+    HWND chooser_ = nullptr;
+    HWND ok_ = nullptr;
+};
+
+TEST_F(CallbackOnStandIn, TakesOkAwayFromAFolderThatHasGoneAndFromAnItemOutsideTheFiles) {
+    for (LPITEMIDLIST refused : {goneItem_, computer_}) {
+        Select(refused, &selection_);
+        Settle();
+        EXPECT_FALSE(IsWindowEnabled(ok_));
+    }
+    Select(keptItem_, &selection_);
+    Settle();
+    EXPECT_TRUE(IsWindowEnabled(ok_));
+}
+
+// As the chooser opens, a first selection can land on a refused item and a second one on
+// the remembered folder before the chooser gets to its queue: OK stays for that folder.
+TEST_F(CallbackOnStandIn, ARefusedSelectionFollowedByAnExistingFolderLeavesOkEnabled) {
+    for (LPITEMIDLIST refused : {goneItem_, computer_}) {
+        Select(refused, &selection_);
+        Select(keptItem_, &selection_);
+        Settle();
+        EXPECT_TRUE(IsWindowEnabled(ok_));
+    }
+}
+
+TEST_F(CallbackOnStandIn, NeverGivesOkBackItself) {
+    EnableWindow(ok_, FALSE);
+    BrowseCallbackProc(chooser_, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(keptItem_),
+                       reinterpret_cast<LPARAM>(&selection_));
+    Settle();
+    EXPECT_FALSE(IsWindowEnabled(ok_));
+}
+
+// Without a selection record the callback still refuses at once.
+TEST_F(CallbackOnStandIn, WithoutItsRecordRefusesAtOnce) {
+    BrowseCallbackProc(chooser_, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(goneItem_), 0);
+    EXPECT_FALSE(IsWindowEnabled(ok_));
 }
 
 TEST(BrowseForFolder, TooSmallABufferShowsNothingAndLeavesItAlone) {

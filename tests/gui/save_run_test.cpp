@@ -2,6 +2,9 @@
 // remembered in the settings file, the folder chooser answered, and the copies read back.
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -123,23 +126,29 @@ TEST_F(SaveOnPC, CancelInTheChooserCopiesNothingAndKeepsTheFolder) {
     EXPECT_EQ(Settings(), SettingsWithDest(dest_ + "\\"));
 }
 
-// With no remembered destination the chooser starts in the program's current folder, and
-// the folder it gives back has no final backslash of its own.
-TEST_F(SaveOnPC, WithNoRememberedFolderTheChooserStartsInTheCurrentFolder) {
+// With no remembered destination, as after "Send to" or a drop on the icon, the chooser
+// starts in the user's Pictures folder, not in the program's current folder, where OK
+// pressed at once would leave the copies.
+TEST_F(SaveOnPC, WithNoRememberedFolderTheChooserStartsInThePicturesFolder) {
     run_.WriteSettings("[source]\r\n\r\n[dest]\r\n\r\n");
+    char pictures[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT, pictures),
+              S_OK);
+    const std::string picturesName = std::strrchr(pictures, '\\') + 1;
     const std::string photos = run_.PhotoFolder();
     const std::string current = photos.substr(0, photos.rfind('\\')) + "\\work";
     Start({Photo("IMG_0001.JPG", "2023:07:14 10:15:00")});
     const HWND chooser = run_.OpenFolderChooser();
     {
         FolderTree tree(chooser, run_.Process().Id());
-        EXPECT_EQ(tree.TextOf(tree.Selected()), "work");
+        EXPECT_EQ(tree.TextOf(tree.Selected()), picturesName);
     }
-    const MessageBoxView box = ChooseSelected(chooser);
-    EXPECT_EQ(box.text, "Fotos successfully saved");
+    Click(WaitForControl(chooser, IDCANCEL));
+    const MessageBoxView box = NextBox();
+    EXPECT_EQ(box.text, "Exit Select Folder");
     PressOk(box);
-    EXPECT_EQ(FileNamesIn(current), Names{"230714_picture_001.jpg"});
-    EXPECT_EQ(Settings(), SettingsWithDest(current + "\\"));
+    EXPECT_EQ(FileNamesIn(current), Names{});
+    EXPECT_EQ(Settings(), SettingsWithDest(""));
 }
 
 // A drive's root comes back from the chooser with its backslash, and the run adds its own:
@@ -243,14 +252,16 @@ TEST_F(SaveOnPC, A999thNameTakenEndsTheRunWithoutOverwriting) {
     }
 }
 
-class TitleLeavingTheFolder : public SaveOnPC, public testing::WithParamInterface<const char*> {};
+// A title that leads out of the folder, or that Windows refuses in a file name, is refused
+// before the chooser opens: nothing is copied, and the window stays ready to save.
+class RefusedTitle : public SaveOnPC, public testing::WithParamInterface<const char*> {};
 
-TEST_P(TitleLeavingTheFolder, IsRefusedBeforeTheChooserAndNothingIsWritten) {
+TEST_P(RefusedTitle, IsRefusedBeforeTheChooserAndNothingIsWritten) {
     Start(ThreePhotos());
     SetTitle(GetParam());
     Click(run_.Control(IDC_SAVE_ON_PC));
     const MessageBoxView box = NextBox();
-    EXPECT_EQ(box.text, "The title must not contain \\ / or :");
+    EXPECT_EQ(box.text, "The title must not contain \\ / : * ? \" < > |");
     PressOk(box);
     EXPECT_EQ(FindWindowLike({run_.Process().Id(), kDialogClass, std::string(kFolderChooserCaption),
                               nullptr, "the folder chooser"}),
@@ -264,12 +275,16 @@ TEST_P(TitleLeavingTheFolder, IsRefusedBeforeTheChooserAndNothingIsWritten) {
     EXPECT_EQ(Settings(), SettingsWithDest(dest_ + "\\"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Titles, TitleLeavingTheFolder, testing::Values("..\\x", "a/b", "a:b"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.index == 0   ? "Backslash"
-                                                : info.index == 1 ? "Slash"
-                                                                  : "Colon");
-                         });
+std::string RefusedTitleName(const testing::TestParamInfo<const char*>& info) {
+    static const char* const kNames[] = {"Backslash", "Slash", "Colon", "QuestionMarkAndStar",
+                                         "QuotesAnglesAndBar"};
+    return kNames[info.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, RefusedTitle,
+                         testing::Values("..\\x", "a/b", "a:b", "Paris? 2024 *best*",
+                                         "\"Best\" <of> 2024 | Paris"),
+                         RefusedTitleName);
 
 }  // namespace
 }  // namespace brenvale

@@ -329,37 +329,44 @@ TEST_F(SaveRun, AFileErrorLeavesTheRunAtOnce) {
     EXPECT_EQ(DestNames(), (Names{"230714_Holiday_001.jpg"}));
 }
 
-class TitleLeavingTheFolder : public SaveRun, public ::testing::WithParamInterface<const char*> {};
+// A title that Windows would refuse in a file name, or that would lead the copies out of
+// the folder, is refused before the chooser opens: nothing is copied.
+class TitleRefused : public SaveRun, public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(TitleLeavingTheFolder, IsRefusedBeforeTheChooser) {
+TEST_P(TitleRefused, BeforeTheChooser) {
     AddPhotos(2);
     window_.title = GetParam();
     ChooseDest();
     Run();
-    EXPECT_EQ(window_.events,
-              (Events{"wait cursor", "progress 0", "box: The title must not contain \\ / or :"}));
+    EXPECT_EQ(window_.events, (Events{"wait cursor", "progress 0",
+                                      "box: The title must not contain \\ / : * ? \" < > |"}));
     EXPECT_EQ(DestNames(), Names{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Titles, TitleLeavingTheFolder,
+INSTANTIATE_TEST_SUITE_P(Titles, TitleRefused,
                          ::testing::Values("..\\..\\Windows\\x", "a/b", "a:b", "\\",
-                                           "Holiday:", "/x", "C:"));
+                                           "Holiday:", "/x", "C:", "Paris? 2024 *best*", "a*b", "?",
+                                           "\"x\"", "<a", "a>", "a|b", "tab\there", "line\r\n",
+                                           "\x01", "end\x1f"));
 
-TEST(TitleRule, OtherCharactersOfNamesStayTheCopysBusiness) {
-    for (const char* title : {"a*b", "a?b", "\"x\"", "<a>", "a|b", "..", "Holiday 2023!", ""}) {
-        EXPECT_TRUE(transfer::TitleStaysInFolder(title)) << title;
+TEST(TitleRule, TakesEveryOtherCharacterOfANameAsTyped) {
+    for (const char* title : {"..", "Holiday 2023!", "", " ", "a.b", "#%&'()+,;=@[]^`{}~",
+                              "M\xFCnchen \xE9t\xE9", "\x7F"}) {
+        EXPECT_TRUE(transfer::TitleFitsFileName(title, 1252)) << title;
     }
 }
 
 // In Shift-JIS 表 (0x95 0x5C), ソ (0x83 0x5C) and 能 (0x94 0x5C) end in the backslash's
-// byte: a title of them stays in the folder, a real backslash after them does not.
+// byte, ポ (0x83 0x7C) and 怖 (0x95 0x7C) in the bar's: a title of them fits, a real
+// backslash or bar after them does not.
 TEST(TitleRule, ReadsTwoByteCharactersWhole) {
-    for (const char* title : {"\x95\x5C", "\x83\x5C\x94\x5C", "Tokyo \x95\x5C"}) {
-        EXPECT_TRUE(transfer::TitleStaysInFolder(title, 932)) << title;
-        EXPECT_FALSE(transfer::TitleStaysInFolder(title, 1252)) << title;
+    for (const char* title :
+         {"\x95\x5C", "\x83\x5C\x94\x5C", "Tokyo \x95\x5C", "\x83\x7C", "\x95\x7C\x95\x5C"}) {
+        EXPECT_TRUE(transfer::TitleFitsFileName(title, 932)) << title;
+        EXPECT_FALSE(transfer::TitleFitsFileName(title, 1252)) << title;
     }
-    for (const char* title : {"\x95\x5C\\x", "\x83\x5C:", "\x94\x5C/"}) {
-        EXPECT_FALSE(transfer::TitleStaysInFolder(title, 932)) << title;
+    for (const char* title : {"\x95\x5C\\x", "\x83\x5C:", "\x94\x5C/", "\x83\x7C|", "\x95\x5C?"}) {
+        EXPECT_FALSE(transfer::TitleFitsFileName(title, 932)) << title;
     }
 }
 

@@ -63,6 +63,25 @@ std::string FolderTree::TextOf(HTREEITEM item) const {
     return text;
 }
 
+bool FolderTree::IsSelectedState(HTREEITEM item) const {
+    const LRESULT state =
+        AskWindow(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_SELECTED);
+    return (state & TVIS_SELECTED) != 0;
+}
+
+bool FolderTree::IsInView(HTREEITEM item) const {
+    // TVM_GETITEMRECT takes the item in the rectangle it fills.
+    RECT row = {};
+    remote_.Write(0, &row, sizeof row);
+    remote_.Write(0, &item, sizeof item);
+    if (!AskWindow(tree_, TVM_GETITEMRECT, TRUE, remote_.Address())) return false;
+    remote_.Read(0, &row, sizeof row);
+    RECT client;
+    GetClientRect(tree_, &client);
+    return row.top >= client.top && row.bottom <= client.bottom && row.left < client.right &&
+           row.right > client.left;
+}
+
 HTREEITEM FolderTree::ChildNamed(HTREEITEM parent, const std::string& name) const {
     AskWindow(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
     auto child = reinterpret_cast<HTREEITEM>(

@@ -41,6 +41,11 @@ public:
     HTREEITEM Selected() const;
     HTREEITEM ParentOf(HTREEITEM item) const;
     std::string TextOf(HTREEITEM item) const;
+    // Whether the item carries the selected state, and whether its row lies inside the
+    // tree's visible area (not scrolled away, not under a collapsed folder).
+    bool IsSelectedState(HTREEITEM item) const;
+    bool IsInView(HTREEITEM item) const;
+    HWND Window() const { return tree_; }
     // Expands `parent` (the shell lists the folder then) and returns its child named
     // `name`; throws DriverError when there is none.
     HTREEITEM ChildNamed(HTREEITEM parent, const std::string& name) const;
