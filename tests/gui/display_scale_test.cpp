@@ -17,6 +17,9 @@
 #include "driver/controls.h"
 #include "driver/dialog_units.h"
 #include "driver/display_scale.h"
+#include "driver/folder_chooser.h"
+#include "driver/input.h"
+#include "driver/message_box.h"
 #include "driver/remote_buffer.h"
 #include "driver/wait.h"
 #include "driver/windows.h"
@@ -225,6 +228,27 @@ INSTANTIATE_TEST_SUITE_P(Scales, DisplayScaleTest,
                          [](const testing::TestParamInfo<Scale>& info) {
                              return std::to_string(info.param.dpi * 100 / 96) + "Percent";
                          });
+
+// The folder chooser's margins around its tree and buttons, and the gap between OK and
+// Cancel, are 5 and 10 pixels at 100 %: at 150 % they are 8 and 15.
+TEST(DisplayScale, TheFolderChoosersMarginsGrowWithTheScale) {
+    const DisplayScale scale(144);
+    BrenvaleRun run;
+    run.Start("\"" + run.WritePhoto("IMG_0001.JPG") + "\"");
+    const HWND chooser = run.OpenFolderChooser();
+    const FolderChooserLayoutView seen = LayoutOf(chooser);
+    const LONG w = seen.client.cx;
+    const LONG h = seen.client.cy;
+    EXPECT_EQ(seen.cancel.right, w - 8);
+    EXPECT_EQ(seen.cancel.bottom, h - 8);
+    EXPECT_EQ(seen.ok.right + 15, seen.cancel.left);
+    EXPECT_EQ(seen.ok.top, seen.cancel.top);
+    EXPECT_EQ(seen.ok.right - seen.ok.left, seen.cancel.right - seen.cancel.left);
+    EXPECT_EQ(std::vector<LONG>({seen.tree.left, seen.tree.top, seen.tree.right, seen.tree.bottom}),
+              std::vector<LONG>({8, 8, w - 8, seen.ok.top - 8}));
+    Click(WaitForControl(chooser, IDCANCEL));
+    PressOk(WaitForMessageBox(run.Process().Id(), run.MainWindow()));
+}
 
 // Windows tells a window that moved to a monitor of another scale, with the rectangle it
 // suggests for it there.
