@@ -171,10 +171,33 @@ int TextRoomOf(int id, int width, int dpi) {
     }
 }
 
+// No text of the dialog is cut: each line fits its control in the dialog's font at `dpi`.
+void ExpectTextsFit(HWND dialog, int dpi) {
+    for (const HWND control : ChildrenOf(dialog)) {
+        const std::string text = TextOf(control);
+        const int id = IdOf(control);
+        // The progress bar and an icon show no text.
+        if (text.empty() || id == IDC_PROGRESS || (StyleOf(control) & SS_TYPEMASK) == SS_ICON) {
+            continue;
+        }
+        SCOPED_TRACE(Describe(control) + " \"" + text + "\"");
+        const RECT rect = RectIn(control, dialog);
+        int lines = 0;
+        for (size_t start = 0; start <= text.size(); ++lines) {
+            const size_t end = std::min(text.find('\n', start), text.size());
+            const std::string line = text.substr(start, end - start);
+            const SIZE extent = TextExtentIn(kFont, kPointSize, dpi, line);
+            EXPECT_LE(extent.cx, TextRoomOf(id, rect.right - rect.left, dpi)) << line;
+            EXPECT_LE(extent.cy * (lines + 1), rect.bottom - rect.top) << line;
+            start = end + 1;
+        }
+    }
+}
+
 struct Scale {
     int dpi;
-    // The dialog font, "MS Sans Serif", is a bitmap font: beyond 150 % it has no larger
-    // size, and the window grows with its font, not further.
+    // Under Wine the dialog font, "MS Sans Serif" at 8 points, comes out no larger at 200 %
+    // than at 150 %: the window grows with its font, not further.
     bool fontGrowsWithIt;
 };
 
@@ -208,19 +231,19 @@ TEST_P(DisplayScaleTest, WindowTextsAndTipsGrowWithTheScale) {
         EXPECT_LE(client.cy, at100.bottom * factor * 1.04);
     }
 
-    // No text is cut: each fits its control in the dialog's font at this scale.
-    for (const HWND control : ChildrenOf(main)) {
-        const std::string text = TextOf(control);
-        const int id = IdOf(control);
-        if (text.empty() || id == IDC_PROGRESS) continue;  // the bar shows no text
-        SCOPED_TRACE(Describe(control) + " \"" + text + "\"");
-        const SIZE extent = TextExtentIn(kFont, kPointSize, dpi, text);
-        const RECT rect = RectIn(control, main);
-        EXPECT_LE(extent.cx, TextRoomOf(id, rect.right - rect.left, dpi));
-        EXPECT_LE(extent.cy, rect.bottom - rect.top);
-    }
-
+    ExpectTextsFit(main, dpi);
     EXPECT_EQ(AskWindow(TooltipsOf(run), TTM_GETMAXTIPWIDTH), MulDiv(kTipWidthAt96, dpi, 96));
+}
+
+TEST_P(DisplayScaleTest, TheInformationDialogsTextsFit) {
+    const DisplayScale scale(GetParam().dpi);
+    BrenvaleRun run;
+    run.Start();
+    Click(run.Control(IDC_INFO));
+    const HWND about = WaitForWindow({run.Process().Id(), kDialogClass, "Info Brenvale",
+                                      run.MainWindow(), "the information dialog"});
+    ExpectTextsFit(about, GetParam().dpi);
+    Click(WaitForControl(about, IDOK));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, DisplayScaleTest,
