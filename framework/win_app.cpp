@@ -7,6 +7,7 @@
 
 #include "framework/command_line_text.h"
 #include "framework/program_name.h"
+#include "framework/taskbar_win32.h"
 #include "framework/wnd.h"
 #include "platform/system.h"
 
@@ -32,6 +33,10 @@ HWND AfxGetMainHwnd() {
     return g_app != nullptr && g_app->m_pMainWnd != nullptr ? g_app->m_pMainWnd->Handle() : nullptr;
 }
 
+ITaskbarList3* AfxGetTaskbarList() {
+    return g_app != nullptr ? g_app->m_pTaskbarList : nullptr;
+}
+
 const std::string& AfxGetAppName() {
     if (g_app != nullptr && !g_app->m_appName.empty()) return g_app->m_appName;
     static const std::string name = framework::ProgramNameFromPath(platform::ExecutablePath());
@@ -54,9 +59,15 @@ int AfxWinMain() {
     // The shell's folder chooser and the open-file dialog need COM in a single-threaded
     // apartment on this thread, set up once for the program's whole life.
     const HRESULT ole = OleInitialize(nullptr);
+    // Made once, for the progress of every save run on the taskbar button.
+    if (SUCCEEDED(ole)) app->m_pTaskbarList = framework::MakeTaskbarList();
 
     app->InitInstance();
     const int status = app->ExitInstance();
+    if (app->m_pTaskbarList != nullptr) {
+        app->m_pTaskbarList->Release();
+        app->m_pTaskbarList = nullptr;
+    }
     if (SUCCEEDED(ole)) OleUninitialize();
     return status;
 }

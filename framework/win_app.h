@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shobjidl.h>
+
 #include <string>
 
 class CWnd;
@@ -30,6 +32,8 @@ public:
     CWnd* m_pMainWnd = nullptr;
     // The executable's file name without its extension: the caption of message boxes.
     std::string m_appName;
+    // The taskbar object while the program runs, where Windows offers one; else null.
+    ITaskbarList3* m_pTaskbarList = nullptr;
 };
 
 CWinApp* AfxGetApp();
@@ -37,6 +41,8 @@ CWinApp* AfxGetApp();
 HWND AfxGetMainHwnd();
 // The program's name for captions, also when no application object exists.
 const std::string& AfxGetAppName();
+// The program's taskbar object, or null where Windows offers none.
+ITaskbarList3* AfxGetTaskbarList();
 
 // What WinMain runs: sets up the application object and calls its InitInstance.
 int AfxWinMain();

@@ -9,6 +9,7 @@
 
 #include <cstring>
 
+#include "framework/dpi_win32.h"
 #include "framework/wnd.h"
 #include "platform/owner_win32.h"
 #include "transfer/chooser_selection.h"
@@ -119,9 +120,11 @@ void OnChooserInitialized(HWND chooser, ChooserSelection* selection) {
     HWND tree = FolderTreeOf(chooser);
     if (tree == nullptr) return;  // not the chooser we know: leave it as it is
 
+    // The enlargement and the margins follow the chooser's display scale.
+    const int dpi = framework::DpiOfWindow(chooser);
     RECT window;
     GetWindowRect(chooser, &window);
-    MoveWindowToRect(chooser, transfer::EnlargedChooserRect(framework::ToRect(window)), TRUE);
+    MoveWindowToRect(chooser, transfer::EnlargedChooserRect(framework::ToRect(window), dpi), TRUE);
 
     RECT client;
     GetClientRect(chooser, &client);
@@ -133,7 +136,7 @@ void OnChooserInitialized(HWND chooser, ChooserSelection* selection) {
     }
     const transfer::FolderChooserLayout layout = transfer::LayOutFolderChooser(
         client.right - client.left, client.bottom - client.top, cancelRect.right - cancelRect.left,
-        cancelRect.bottom - cancelRect.top);
+        cancelRect.bottom - cancelRect.top, dpi);
     if (cancel != nullptr) MoveWindowToRect(cancel, layout.cancel, FALSE);
     if (HWND ok = GetDlgItem(chooser, IDOK)) MoveWindowToRect(ok, layout.ok, FALSE);
     MoveWindowToRect(tree, layout.tree, FALSE);

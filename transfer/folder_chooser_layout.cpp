@@ -1,6 +1,8 @@
 // The folder chooser's layout arithmetic.
 #include "transfer/folder_chooser_layout.h"
 
+#include "framework/dpi.h"
+
 namespace transfer {
 
 namespace {
@@ -10,21 +12,24 @@ constexpr int kButtonGap = 10;
 
 }  // namespace
 
-framework::Rect EnlargedChooserRect(const framework::Rect& window) {
-    return {window.left, window.top, window.right + kChooserExtraWidth,
-            window.bottom + kChooserExtraHeight};
+framework::Rect EnlargedChooserRect(const framework::Rect& window, int dpi) {
+    return {window.left, window.top,
+            window.right + framework::ScaledPixels(kChooserExtraWidth, dpi),
+            window.bottom + framework::ScaledPixels(kChooserExtraHeight, dpi)};
 }
 
 FolderChooserLayout LayOutFolderChooser(int clientWidth, int clientHeight, int cancelWidth,
-                                        int cancelHeight) {
+                                        int cancelHeight, int dpi) {
+    const int margin = framework::ScaledPixels(kMargin, dpi);
+    const int gap = framework::ScaledPixels(kButtonGap, dpi);
     FolderChooserLayout layout;
-    const int buttonTop = clientHeight - kMargin - cancelHeight;
-    const int buttonBottom = clientHeight - kMargin;
-    layout.cancel = {clientWidth - kMargin - cancelWidth, buttonTop, clientWidth - kMargin,
+    const int buttonTop = clientHeight - margin - cancelHeight;
+    const int buttonBottom = clientHeight - margin;
+    layout.cancel = {clientWidth - margin - cancelWidth, buttonTop, clientWidth - margin,
                      buttonBottom};
-    const int okRight = layout.cancel.left - kButtonGap;
+    const int okRight = layout.cancel.left - gap;
     layout.ok = {okRight - cancelWidth, buttonTop, okRight, buttonBottom};
-    layout.tree = {kMargin, kMargin, clientWidth - kMargin, layout.ok.top - kMargin};
+    layout.tree = {margin, margin, clientWidth - margin, layout.ok.top - margin};
     return layout;
 }
 

@@ -8,6 +8,8 @@
 
 #include <cstring>
 
+#include "framework/dpi.h"
+#include "framework/dpi_win32.h"
 #include "framework/file_dialog.h"
 #include "framework/paint_dc.h"
 #include "photos/command_line.h"
@@ -23,7 +25,7 @@ namespace {
 constexpr char kDefaultDateText[] = "Date of foto";
 constexpr char kTooManyPhotosText[] = "Too many fotos selected. Please select fewer fotos.";
 constexpr int kTipShowMilliseconds = 4000;
-constexpr int kTipMaxWidthPixels = 200;
+constexpr int kTipMaxWidthPixels = 200;  // at 96 dpi; it grows with the display's scale
 // Spare NULs after the open-file dialog's result buffer, in case the system writes one
 // byte too many when a selection does not fit.
 constexpr int kFileBufferSpare = 2;
@@ -31,7 +33,9 @@ constexpr int kFileBufferSpare = 2;
 }  // namespace
 
 CTransferDlg::CTransferDlg(CWnd* parent) : CDialog(IDD_MAIN, parent) {
-    m_hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    // At the system's standard size until the window knows its monitor.
+    m_hIcon =
+        OwnedIcon(framework::LoadIconAtDpi(IDR_MAINFRAME, false, framework::DpiOfWindow(nullptr)));
     m_fileBufferSize = static_cast<int>(photos::kFileDialogResultSize);
     std::strcpy(m_dateText, kDefaultDateText);
     m_pSettings = new CFolderSettings();
@@ -55,7 +59,7 @@ void CTransferDlg::DoDataExchange() {
 BOOL CTransferDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     AddAboutToSystemMenu();
-    SetIcons();
+    SetIcons(framework::DpiOfWindow(m_hWnd));
     SetInitialTexts();
     m_fileBuffer.reset(new char[m_fileBufferSize]);
     TakeCursors();
@@ -81,9 +85,19 @@ void CTransferDlg::AddAboutToSystemMenu() {
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, text);
 }
 
-void CTransferDlg::SetIcons() {
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+void CTransferDlg::SetIcons(int dpi) {
+    OwnedIcon big(framework::LoadIconAtDpi(IDR_MAINFRAME, false, dpi));
+    OwnedIcon small(framework::LoadIconAtDpi(IDR_MAINFRAME, true, dpi));
+    if (!big || !small) return;  // the icons shown so far stay
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+    // The window no longer shows the old ones: they go now.
+    m_hIcon = std::move(big);
+    m_hSmallIcon = std::move(small);
+}
+
+void CTransferDlg::SetTipWidth(int dpi) {
+    m_toolTip.SetMaxTipWidth(framework::ScaledPixels(kTipMaxWidthPixels, dpi));
 }
 
 void CTransferDlg::SetInitialTexts() {
@@ -100,7 +114,7 @@ void CTransferDlg::TakeCursors() {
 void CTransferDlg::AddToolTips() {
     m_toolTip.Create(*this);
     m_toolTip.SetDelayTime(TTDT_AUTOPOP, kTipShowMilliseconds);
-    m_toolTip.SetMaxTipWidth(kTipMaxWidthPixels);
+    SetTipWidth(framework::DpiOfWindow(m_hWnd));
     const struct {
         const CWnd& control;
         const char* text;
@@ -153,7 +167,10 @@ bool CTransferDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<LRESULT>(OnQueryDragIcon());
             return true;
-        case WM_CLOSE:  // the title bar's close button, Close in the system menu, Alt+F4
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return false;  // the system goes on to scale the dialog's controls and font
+        case WM_CLOSE:     // the title bar's close button, Close in the system menu, Alt+F4
             OnOK();
             return true;
         default:
@@ -195,15 +212,23 @@ bool CTransferDlg::OnPaint() {
     Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Handle()));
     RECT client;
     GetClientRect(m_hWnd, &client);
-    const ui::IconOrigin origin =
-        ui::CenteredIconOrigin(client.right - client.left, client.bottom - client.top,
-                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-    DrawIcon(dc.Handle(), origin.x, origin.y, m_hIcon);
+    const int dpi = framework::DpiOfWindow(m_hWnd);
+    const ui::IconOrigin origin = ui::CenteredIconOrigin(
+        client.right - client.left, client.bottom - client.top,
+        framework::SystemMetricAtDpi(SM_CXICON, dpi), framework::SystemMetricAtDpi(SM_CYICON, dpi));
+    DrawIcon(dc.Handle(), origin.x, origin.y, m_hIcon.Get());
     return true;
 }
 
 HCURSOR CTransferDlg::OnQueryDragIcon() {
-    return static_cast<HCURSOR>(m_hIcon);
+    return static_cast<HCURSOR>(m_hIcon.Get());
+}
+
+void CTransferDlg::OnDpiChanged(int dpi, const RECT& suggested) {
+    SetTipWidth(dpi);
+    SetIcons(dpi);
+    SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CTransferDlg::OnInfo() {

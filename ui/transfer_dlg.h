@@ -12,7 +12,14 @@
 #include "framework/dialog.h"
 #include "framework/message_box.h"
 #include "photos/photo_list.h"
+#include "platform/owner_win32.h"
 #include "settings/folder_settings.h"
+
+// An icon loaded by the program at a size of its choice, destroyed when it is replaced.
+struct DestroyIconHandle {
+    bool operator()(HICON icon) const noexcept { return DestroyIcon(icon) != FALSE; }
+};
+using OwnedIcon = platform::Owner<HICON, DestroyIconHandle>;
 
 class CTransferDlg : public CDialog {
 public:
@@ -48,7 +55,10 @@ protected:
 private:
     // The parts of OnInitDialog.
     void AddAboutToSystemMenu();
-    void SetIcons();
+    // The window's big and small icons at the sizes the system asks for at `dpi`.
+    void SetIcons(int dpi);
+    // The longest line of a tooltip at `dpi`.
+    void SetTipWidth(int dpi);
     void SetInitialTexts();
     void TakeCursors();
     void AddToolTips();
@@ -58,6 +68,9 @@ private:
     bool OnSysCommand(UINT id, LPARAM lParam);
     bool OnPaint();
     HCURSOR OnQueryDragIcon();
+    // The window moved to a monitor of another scale: it takes the size the system
+    // suggests, and its tooltips and icons follow.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void OnInfo();
     void OnLongDate();
     // Lets the user pick photos in the open-file dialog, starting in the source folder;
@@ -83,7 +96,8 @@ private:
     CButton m_openButton;
     CEdit m_dateEdit;
     CEdit m_titleEdit;
-    HICON m_hIcon = nullptr;  // the program icon; the system frees it with the program
+    OwnedIcon m_hIcon;       // the program icon at the big icon size of the window's scale
+    OwnedIcon m_hSmallIcon;  // and at the small icon size, for the title bar
 
 public:
     // The arguments of the command line; the application points it at them when there are

@@ -1,10 +1,13 @@
 // Save On PC: the save run with the main window's controls, cursors, message boxes, the
-// folder chooser and the settings object behind it.
+// folder chooser, the settings object and the taskbar button behind it.
 #include <windows.h>
 
+#include "framework/taskbar_win32.h"
+#include "framework/win_app.h"
 #include "platform/disk.h"
 #include "transfer/browse_for_folder.h"
 #include "transfer/save_run.h"
+#include "ui/save_run_taskbar.h"
 #include "ui/transfer_dlg.h"
 
 void CTransferDlg::OnSaveOnPC() {
@@ -34,7 +37,13 @@ void CTransferDlg::OnSaveOnPC() {
     };
 
     Window window(*this);
+    framework::CTaskbarButton button(AfxGetTaskbarList(), m_hWnd);
+    ui::SaveRunTaskbar run(window, m_messages, button);
     platform::Disk disk;
-    transfer::RunSave(window, {m_photoList, m_dateText, m_longDate, m_destFolder, m_nextNumber,
-                               m_messages, disk});
+    run.Run(
+        [&] {
+            transfer::RunSave(
+                run, {m_photoList, m_dateText, m_longDate, m_destFolder, m_nextNumber, run, disk});
+        },
+        framework::ShowMessage);
 }

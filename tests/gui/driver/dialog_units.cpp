@@ -21,35 +21,62 @@ private:
 class Font {
 public:
     explicit Font(HFONT font) : font_(font) {}
-    ~Font() { DeleteObject(font_); }
+    ~Font() {
+        if (font_) DeleteObject(font_);
+    }
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
+    Font(Font&& other) noexcept : font_(other.font_) { other.font_ = nullptr; }
     HFONT Get() const { return font_; }
 
 private:
     HFONT font_;
 };
 
+// The font as a dialog creates it from its template: height from the point size at the
+// display's resolution, normal weight, the default character set.
+Font DialogFont(const std::string& face, int pointSize, int dpi) {
+    const int height = -MulDiv(pointSize, dpi, 72);
+    HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                             PROOF_QUALITY, FF_DONTCARE, face.c_str());
+    if (!font) throw DriverError("cannot create the font " + face);
+    return Font(font);
+}
+
+// `text` and the font's metrics measured in the dialog font.
+SIZE Measure(const std::string& face, int pointSize, int dpi, const std::string& text,
+             TEXTMETRICA& metrics) {
+    ScreenDc dc;
+    const Font font = DialogFont(face, pointSize, dpi);
+    const HGDIOBJ old = SelectObject(dc.Get(), font.Get());
+    SIZE extent{};
+    const bool measured =
+        GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent) &&
+        GetTextMetricsA(dc.Get(), &metrics);
+    SelectObject(dc.Get(), old);
+    if (!measured) throw DriverError("cannot measure the font " + face);
+    return extent;
+}
+
 }  // namespace
 
 BaseUnits DialogBaseUnitsOf(const std::string& face, int pointSize) {
     ScreenDc dc;
-    // The font as a dialog creates it from its template: height from the point size at
-    // the screen's resolution, normal weight, the default character set.
-    const int height = -MulDiv(pointSize, GetDeviceCaps(dc.Get(), LOGPIXELSY), 72);
-    Font font(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                          PROOF_QUALITY, FF_DONTCARE, face.c_str()));
-    if (!font.Get()) throw DriverError("cannot create the font " + face);
-    const HGDIOBJ old = SelectObject(dc.Get(), font.Get());
+    return DialogBaseUnitsOf(face, pointSize, GetDeviceCaps(dc.Get(), LOGPIXELSY));
+}
 
-    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    SIZE extent{};
+BaseUnits DialogBaseUnitsOf(const std::string& face, int pointSize, int dpi) {
     TEXTMETRICA metrics{};
-    const bool measured = GetTextExtentPoint32A(dc.Get(), kLetters, 52, &extent) &&
-                          GetTextMetricsA(dc.Get(), &metrics);
-    SelectObject(dc.Get(), old);
-    if (!measured) throw DriverError("cannot measure the font " + face);
+    const SIZE extent = Measure(face, pointSize, dpi,
+                                "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", metrics);
     return {(extent.cx + 26) / 52, metrics.tmHeight};
+}
+
+SIZE TextExtentIn(const std::string& face, int pointSize, int dpi, const std::string& text) {
+    TEXTMETRICA metrics{};
+    SIZE extent = Measure(face, pointSize, dpi, text, metrics);
+    extent.cy = metrics.tmHeight;
+    return extent;
 }
 
 RECT DialogUnitsToPixels(int left, int top, int width, int height, BaseUnits units) {

@@ -15,6 +15,12 @@ struct BaseUnits {
 
 // The base units of a dialog whose template names the font `face` at `pointSize`.
 BaseUnits DialogBaseUnitsOf(const std::string& face, int pointSize);
+// The same for a dialog on a display of `dpi` dots per inch.
+BaseUnits DialogBaseUnitsOf(const std::string& face, int pointSize, int dpi);
+
+// The extent of `text` on one line in the dialog font `face` at `pointSize` and `dpi`,
+// with the font's full height.
+SIZE TextExtentIn(const std::string& face, int pointSize, int dpi, const std::string& text);
 
 // A template rectangle (left, top, width, height in dialog units) in pixels, as left, top,
 // right, bottom in the dialog's client area.
