@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -117,24 +116,6 @@ TEST(TakePhotosFromCommandLine, OnlyAFolderWithoutPhotosIsToldByNameAndLeavesEve
     EXPECT_EQ(0, list.Count());
     EXPECT_EQ("E:\\DCIM\\", source);
     EXPECT_EQ("E:\\DCIM\\", settings.GetSource());
-}
-
-TEST(TakePhotosFromCommandLine, MoreThanOneSavesWorthAreAllSelectedAndTheUserIsToldFirst) {
-    TempDir card;
-    std::filesystem::create_directory(card.Native("100CANON"));
-    for (int i = 1; i <= 1001; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "100CANON/IMG_%04d.JPG", i);
-        card.Write(name, "p");
-    }
-    CFolderSettings settings(card.PathOf("brenvale.exe"));
-    CPhotoList list;
-    std::string source;
-    Boxes boxes;
-    EXPECT_TRUE(ui::TakePhotosFromCommandLine(card.Path().c_str(), list, source, settings, boxes));
-    EXPECT_EQ(1001, list.Count());
-    EXPECT_EQ(card.PathOf("100CANON\\IMG_1001.JPG"), list.GetAt(1000));
-    EXPECT_EQ(boxes.shown, std::vector<std::string>{ui::MoreThanOneSaveText(1001)});
 }
 
 TEST(SelectionNotices, MoreThanOneSaveIsToldOnlyBeyond999WithTheCountAndTheLimit) {
