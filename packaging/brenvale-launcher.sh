@@ -1,8 +1,9 @@
 # Brenvale's launcher (the lines above, written by scripts/install-desktop.sh, name the exe
-# and the Wine prefix). Starts brenvale.exe under Wine with the photos given, as Windows
-# starts it with photos dropped onto its icon: each Linux path becomes the Windows path
-# Wine shows on drive Z:, and Wine hands them to Brenvale on one command line, each one
-# with blanks in double quotes. Nothing here goes through a shell a second time.
+# and the Wine prefix). Starts brenvale.exe under Wine with the photos and folders given
+# (a memory card's folder stands for the photos below it), as Windows starts it with photos
+# or a folder dropped onto its icon: each Linux path becomes the Windows path Wine shows on
+# drive Z:, and Wine hands them to Brenvale on one command line, each one with blanks in
+# double quotes. Nothing here goes through a shell a second time.
 set -uo pipefail
 
 # The longest command line a Windows program can be given, in UTF-16 characters.
@@ -60,19 +61,22 @@ photos=()
 command_line="\"$(to_windows "$BRENVALE_EXE")\""
 for path in "$@"; do
     if [ -z "$path" ]; then
-        tell_user "Brenvale was not started: an empty photo path was given."
+        tell_user "Brenvale was not started: an empty path was given."
         exit 2
     fi
     case $path in
         *'"'*)
-            tell_user "Brenvale was not started: the photo path $path holds a double quote (\"), which no Windows program can be given. Rename the photo or its folder."
+            tell_user "Brenvale was not started: the path $path holds a double quote (\"), which no Windows program can be given. Rename the photo or folder."
             exit 2
             ;;
         *'\'*)
-            tell_user "Brenvale was not started: the photo path $path holds a backslash (\\), which Windows reads as a folder separator. Rename the photo or its folder."
+            tell_user "Brenvale was not started: the path $path holds a backslash (\\), which Windows reads as a folder separator. Rename the photo or folder."
             exit 2
             ;;
     esac
+    # A folder as a shell's completion gives it, "/media/card/", loses its final slash: as
+    # a backslash before a closing quote Wine would double it.
+    while [[ $path == ?*/ ]]; do path=${path%/}; done
     photos+=("$(to_windows "$path")")
     command_line+=" $(quoted "${photos[-1]}")"
 done
@@ -83,7 +87,7 @@ if ! length=$(printf '%s' "$command_line" | iconv -f UTF-8 -t UTF-16LE 2>/dev/nu
 fi
 length=$((length / 2))
 if [ "$length" -gt "$MAX_COMMAND_LINE" ]; then
-    tell_user "Brenvale was not started: the ${#photos[@]} photos chosen make a command line of $length characters, and a Windows program takes at most $MAX_COMMAND_LINE. Choose fewer photos at a time."
+    tell_user "Brenvale was not started: the ${#photos[@]} photos chosen make a command line of $length characters, and a Windows program takes at most $MAX_COMMAND_LINE. Choose fewer photos at a time, or their folder."
     exit 2
 fi
 

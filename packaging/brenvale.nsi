@@ -1,7 +1,8 @@
 ; Brenvale's Windows installer: one user's install, no administrator rights. Brenvale keeps
 ; brenvale.ini beside itself, so it goes into the user's own programs folder, which the user
 ; can write to, never into Program Files. The icon on the desktop is the one photos are
-; dropped on; "Send to" offers it for photos chosen in Explorer.
+; dropped on; "Send to" offers it for photos chosen in Explorer; AutoPlay offers it when a
+; memory card with pictures goes in.
 ;
 ; Built by scripts/make-installer.sh:
 ;   makensis /DVERSION=<x.y.z> /DEXE=<brenvale.exe> /DOUTFILE=<setup.exe> brenvale.nsi
@@ -16,6 +17,27 @@ ManifestDPIAware true
 !define UNINSTALL_LIST "Software\Microsoft\Windows\CurrentVersion\Uninstall"
 !define UNINSTALL_KEY "${UNINSTALL_LIST}\Brenvale"
 !define PROGRAMS "$LOCALAPPDATA\Programs"
+
+; AutoPlay, for this user: a handler that AutoPlay lists when a card with pictures goes in
+; (the event ShowPicturesOnArrival), with the action, provider and icon it shows. A handler
+; of the user's own names a ProgID and a verb, which AutoPlay invokes on the card's root
+; folder; that verb's command starts Brenvale with the folder, which stands for its photos.
+!define AUTOPLAY "Software\Microsoft\Windows\CurrentVersion\Explorer\AutoplayHandlers"
+!define AUTOPLAY_EVENT "${AUTOPLAY}\EventHandlers\ShowPicturesOnArrival"
+!define AUTOPLAY_HANDLER "BrenvaleCopyPhotosOnArrival"
+!define AUTOPLAY_ACTION "Copy photos to this PC"
+!define PROGID "Brenvale.CardPhotos"
+!define PROGID_KEY "Software\Classes\${PROGID}"
+!define VERB "import"
+
+; Removes the user's key when it holds nothing, neither values nor subkeys: the handlers of
+; other programs are values of the same keys, and stay.
+!macro DeleteRegKeyIfEmpty KEY
+    EnumRegValue $R0 HKCU "${KEY}" 0
+    EnumRegKey $R1 HKCU "${KEY}" 0
+    StrCmp "$R0$R1" "" 0 +2
+        DeleteRegKey HKCU "${KEY}"
+!macroend
 
 Name "Brenvale"
 Caption "Brenvale ${VERSION} Setup"
@@ -36,7 +58,7 @@ VIAddVersionKey LegalCopyright ""
 ; The setup exe carries the program's own icon, so the user knows what it installs.
 !define MUI_ICON "${__FILEDIR__}\..\ui\brenvale.ico"
 !define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
-!define MUI_WELCOMEPAGE_TEXT "Setup will install Brenvale ${VERSION} for you alone, in your own programs folder, and put it in the Start menu, on the desktop and in Explorer's $\"Send to$\" menu.$\r$\n$\r$\nDrop photos on its desktop icon, or send them to it from Explorer, to copy them to your PC.$\r$\n$\r$\nClick Install to start."
+!define MUI_WELCOMEPAGE_TEXT "Setup will install Brenvale ${VERSION} for you alone, in your own programs folder, and put it in the Start menu, on the desktop, in Explorer's $\"Send to$\" menu and among AutoPlay's choices for a memory card.$\r$\n$\r$\nDrop photos or a card's folder on its desktop icon, send them to it from Explorer, or choose $\"${AUTOPLAY_ACTION}$\" when you put a card in, to copy the photos to your PC.$\r$\n$\r$\nClick Install to start."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\brenvale.exe"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
@@ -73,6 +95,18 @@ Section
     CreateShortcut "$DESKTOP\Brenvale.lnk" "$INSTDIR\brenvale.exe"
     CreateShortcut "$SENDTO\Brenvale.lnk" "$INSTDIR\brenvale.exe"
 
+    WriteRegStr HKCU "${PROGID_KEY}" "" "Brenvale: photos on a memory card"
+    WriteRegStr HKCU "${PROGID_KEY}\shell\${VERB}" "" "${AUTOPLAY_ACTION}"
+    ; In quotes: a card mounted in a folder may have a blank in its path.
+    WriteRegStr HKCU "${PROGID_KEY}\shell\${VERB}\command" "" '"$INSTDIR\brenvale.exe" "%1"'
+    WriteRegStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "Action" "${AUTOPLAY_ACTION}"
+    WriteRegStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "Provider" "Brenvale"
+    WriteRegExpandStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "DefaultIcon" \
+        "$INSTDIR\brenvale.exe,0"
+    WriteRegStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "InvokeProgID" "${PROGID}"
+    WriteRegStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "InvokeVerb" "${VERB}"
+    WriteRegStr HKCU "${AUTOPLAY_EVENT}" "${AUTOPLAY_HANDLER}" ""
+
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Brenvale"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\brenvale.exe"
@@ -93,6 +127,16 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\Brenvale.lnk"
     Delete "$DESKTOP\Brenvale.lnk"
     Delete "$SENDTO\Brenvale.lnk"
+
+    DeleteRegValue HKCU "${AUTOPLAY_EVENT}" "${AUTOPLAY_HANDLER}"
+    !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY_EVENT}"
+    !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY}\EventHandlers"
+    DeleteRegKey HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}"
+    !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY}\Handlers"
+    !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY}"
+    DeleteRegKey HKCU "${PROGID_KEY}"
+    ; Windows always has the user's classes; a fresh Wine prefix gets them from the install.
+    !insertmacro DeleteRegKeyIfEmpty "Software\Classes"
     Delete "$INSTDIR\brenvale.exe"
     Delete "$INSTDIR\uninstall.exe"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"

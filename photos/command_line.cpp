@@ -4,31 +4,56 @@
 #include "photos/photo_list.h"
 #include "platform/code_page.h"
 #include "platform/file.h"
+#include "platform/folder.h"
 
 namespace photos {
 
-void FillFromCommandLine(const char* commandLine, CPhotoList& photos) {
-    photos.Clear();
+std::vector<std::string> SplitCommandLine(const char* commandLine) {
+    std::vector<std::string> paths;
     std::string token;
     bool quoted = false;
     for (const char* c = commandLine; *c != '\0'; ++c) {
         if (*c == '"') {
             if (quoted) {
-                photos.Add(token.c_str());
+                paths.push_back(token);
                 token.clear();
             }
             quoted = !quoted;
         } else if (*c == ' ' && !quoted) {
             if (!token.empty()) {
-                photos.Add(token.c_str());
+                paths.push_back(token);
                 token.clear();
             }
         } else {
             token += *c;
         }
     }
-    if (!token.empty()) photos.Add(token.c_str());
+    if (!token.empty()) paths.push_back(token);
+    return paths;
+}
+
+void FillFromCommandLine(const char* commandLine, CPhotoList& photos) {
+    photos.Clear();
+    for (const std::string& path : SplitCommandLine(commandLine)) photos.Add(path.c_str());
     photos.Sort();
+}
+
+CommandLineFolders FillFromCommandLineWithFolders(const char* commandLine, CPhotoList& photos) {
+    CommandLineFolders result;
+    photos.Clear();
+    const std::vector<std::string> paths = SplitCommandLine(commandLine);
+    bool onlyFolders = !paths.empty();
+    for (const std::string& path : paths) {
+        if (platform::IsFolder(path)) {
+            AddPhotosBelow(path, photos, result.problems);
+        } else {
+            photos.Add(path.c_str());
+            onlyFolders = false;
+        }
+    }
+    photos.Sort();
+    result.onlyFoldersWithoutPhotos = onlyFolders && photos.Count() == 0;
+    return result;
 }
 
 std::string GetFolderOfPath(std::string path) {

@@ -2,16 +2,36 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "photos/folder_photos.h"
 
 class CPhotoList;
 
 namespace photos {
+
+// The paths of the command-line text, in the order given, by the rules of
+// FillFromCommandLine.
+std::vector<std::string> SplitCommandLine(const char* commandLine);
 
 // Replaces the list's entries with the paths in the command-line text, sorted. Only the
 // blank separates paths; a double quote turns quoting on without ending the path so far,
 // and a closing quote always ends one (an empty one included). Paths of any length are
 // kept whole.
 void FillFromCommandLine(const char* commandLine, CPhotoList& photos);
+
+// What the folders on a command line gave.
+struct CommandLineFolders {
+    // Each folder that gave no photo or not all of them, and why (AddPhotosBelow).
+    std::vector<FolderProblem> problems;
+    // Every path named a folder, and none of them held a photo.
+    bool onlyFoldersWithoutPhotos = false;
+};
+
+// As FillFromCommandLine, but a path that names a folder stands for the photos below it
+// (AddPhotosBelow) instead of itself. Photo paths and folders may be mixed; a path that
+// names nothing is kept as a photo path.
+CommandLineFolders FillFromCommandLineWithFolders(const char* commandLine, CPhotoList& photos);
 
 // The absolute folder of the file at the path, with its final backslash (the folder
 // "E:\DCIM\100CANON\" for the photo "E:\DCIM\100CANON\IMG_0001.JPG", and "E:\" for a photo

@@ -4,15 +4,25 @@
 #include "photos/command_line.h"
 #include "photos/photo_list.h"
 #include "settings/folder_settings.h"
+#include "ui/selection_notices.h"
 
 namespace ui {
 
-void TakePhotosFromCommandLine(const char* commandLine, CPhotoList& photos,
-                               std::string& sourceFolder, CFolderSettings& settings) {
-    photos::FillFromCommandLine(commandLine, photos);
-    if (photos.Count() == 0) return;
+bool TakePhotosFromCommandLine(const char* commandLine, CPhotoList& photos,
+                               std::string& sourceFolder, CFolderSettings& settings,
+                               framework::MessagePort& messages) {
+    const photos::CommandLineFolders folders =
+        photos::FillFromCommandLineWithFolders(commandLine, photos);
+    for (const photos::FolderProblem& problem : folders.problems) {
+        messages.Show(FolderProblemText(problem));
+    }
+    if (folders.onlyFoldersWithoutPhotos) return false;
+    if (photos.Count() == 0) return true;
     sourceFolder = photos::GetFolderOfPath(photos.GetAt(0));
     settings.SetSource(sourceFolder);
+    const std::string tooMany = MoreThanOneSaveText(photos.Count());
+    if (!tooMany.empty()) messages.Show(tooMany);
+    return true;
 }
 
 }  // namespace ui

@@ -19,6 +19,7 @@
 #include "ui/command_line_photos.h"
 #include "ui/icon_layout.h"
 #include "ui/resource.h"
+#include "ui/selection_notices.h"
 
 namespace {
 
@@ -66,10 +67,7 @@ BOOL CTransferDlg::OnInitDialog() {
     AddToolTips();
     SetUpProgress();
 
-    if (m_cmdLine[0] != '\0') {
-        OpenWithCommandLinePhotos();
-        return FALSE;
-    }
+    if (m_cmdLine[0] != '\0' && OpenWithCommandLinePhotos()) return FALSE;
     SetButtonState(ButtonState::ReadyToOpen);
     return TRUE;  // the system gives the focus to Open Camera, the first tab stop
 }
@@ -137,14 +135,16 @@ void CTransferDlg::SetUpProgress() {
     m_progress.SetStep(1);
 }
 
-// Photos dropped onto the program's icon: ready to save, the title selected so that
-// typing replaces it.
-void CTransferDlg::OpenWithCommandLinePhotos() {
-    ParseCommandLine();
+// Photos or a folder dropped onto the program's icon: ready to save, the title selected so
+// that typing replaces it. False, with nothing changed, when only folders without photos
+// were given.
+bool CTransferDlg::OpenWithCommandLinePhotos() {
+    if (!ParseCommandLine()) return false;
     SetButtonState(ButtonState::ReadyToSave);
     m_titleEdit.Focus();
     m_titleEdit.SetSel(0, -1);
     m_titleEdit.ScrollCaret();
+    return true;
 }
 
 BOOL CTransferDlg::PreTranslateMessage(MSG* message) {
@@ -283,6 +283,8 @@ void CTransferDlg::OnOpenCamera() {
 
     m_sourceFolder = GetFolderOfPath(m_photoList.GetAt(0));
     m_pSettings->SetSource(m_sourceFolder);
+    const std::string tooMany = ui::MoreThanOneSaveText(m_photoList.Count());
+    if (!tooMany.empty()) m_messages.Show(tooMany);
     SetButtonState(ButtonState::ReadyToSave);
     m_titleEdit.Focus();
     m_titleEdit.SetSel(0, -1);
@@ -310,8 +312,9 @@ void CTransferDlg::OnOK() {
     CDialog::OnOK();
 }
 
-void CTransferDlg::ParseCommandLine() {
-    ui::TakePhotosFromCommandLine(m_cmdLine, m_photoList, m_sourceFolder, *m_pSettings);
+bool CTransferDlg::ParseCommandLine() {
+    return ui::TakePhotosFromCommandLine(m_cmdLine, m_photoList, m_sourceFolder, *m_pSettings,
+                                         m_messages);
 }
 
 std::string CTransferDlg::GetFolderOfPath(std::string path) {

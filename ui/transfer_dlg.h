@@ -63,7 +63,7 @@ private:
     void TakeCursors();
     void AddToolTips();
     void SetUpProgress();
-    void OpenWithCommandLinePhotos();
+    bool OpenWithCommandLinePhotos();
 
     bool OnSysCommand(UINT id, LPARAM lParam);
     bool OnPaint();
@@ -79,8 +79,10 @@ private:
     // Copies the selected photos into a folder the user chooses (the save run).
     void OnSaveOnPC();
 
-    // Fills the photo list from m_cmdLine and takes the source folder from the first photo.
-    void ParseCommandLine();
+    // Fills the photo list from m_cmdLine, a folder standing for the photos below it, and
+    // takes the source folder from the first photo. False when only folders without photos
+    // were given.
+    bool ParseCommandLine();
     // Fills the photo list from the open-file dialog's result in m_fileBuffer and hands
     // the result's folder text (empty after a single photo) to the settings.
     void ParseFileDialogResult();

@@ -1,6 +1,7 @@
 // A whole memory card picked in the open-file dialog at once: a camera folder of 999
 // photos, up to the most the dialog can hand back; beyond that the user is told to pick
-// fewer, and nothing changes.
+// fewer, and nothing changes. More photos than one save can number are told before the
+// save, which copies the first 999 of them.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -77,14 +78,15 @@ protected:
                         "the dialog to show the card");
         PickFiles(dialog, "", QuotedNames(names), Milliseconds(30000));
     }
-    // Saves the selection with a typed date and returns the names of the copies.
-    Names SaveAll() {
+    // Saves the selection with a typed date, expects the message that ends the save, and
+    // returns the names of the copies.
+    Names SaveAll(const std::string& endText = "Fotos successfully saved") {
         const std::string date = "20230714";
         AskWindow(run_.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
         Click(WaitForControl(run_.OpenFolderChooser(), IDOK));
         const MessageBoxView box =
             WaitForMessageBox(run_.Process().Id(), run_.MainWindow(), Milliseconds(60000));
-        EXPECT_EQ(box.text, "Fotos successfully saved");
+        EXPECT_EQ(box.text, endText);
         PressOk(box);
         return FileNamesIn(dest_);
     }
@@ -106,6 +108,22 @@ protected:
 TEST_F(FullCard, AllOf999CameraPhotosPickedAtOnceAreSelectedAndSaved) {
     PickAll(CameraNames());
     ExpectAllSaved();
+}
+
+TEST_F(FullCard, MorePhotosThanOneSaveNumbersAreToldWithTheCountAndTheFirst999Saved) {
+    Names names = CameraNames();
+    names.push_back("IMG_1000.JPG");
+    PickAll(names);
+    const MessageBoxView told = WaitForMessageBox(run_.Process().Id(), run_.MainWindow());
+    EXPECT_EQ(told.text,
+              "1000 fotos found. One save numbers at most 999 copies, so this time the first "
+              "999 in name order are saved.");
+    PressOk(told);
+    WaitFor([&] { return IsEnabled(run_.Control(IDC_SAVE_ON_PC)); }, "ready to save");
+    // All 1000 stay selected: the save ends at its limit, not with success.
+    const Names copies = SaveAll("Number of files with same title limited by 999");
+    ASSERT_EQ(copies.size(), size_t{kPhotos});
+    EXPECT_EQ(copies.back(), "20230714_picture_999.jpg");
 }
 
 TEST_F(FullCard, PhotosFillingTheWholeResultAreSelectedAndSaved) {

@@ -40,6 +40,8 @@ file_is() {  # file format [argument...]
 
 # Checks Brenvale's main window from another Win32 program in the same Wine prefix.
 WINDOW_CHECK="$BUILD_DIR/win/tests/gui/window_check.exe"
+# Starts an AutoPlay handler of the user's as AutoPlay does.
+AUTOPLAY_EXE="$BUILD_DIR/win/tests/gui/autoplay.exe"
 
 # Waits a while for a program started in the background to end (after a GUI check pressed
 # Exit), and ends it when it does not: a check that failed leaves it running.

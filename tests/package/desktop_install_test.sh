@@ -2,7 +2,9 @@
 # The Linux desktop install, into a temporary HOME with a blank and a $ in its path: a
 # valid desktop entry for JPEG photos, in the desktop database; the launcher started as a
 # file manager starts it (gio, in the C locale) with photos whose paths hold blanks, $, ',
-# ` and é, each of which must reach Brenvale whole; a command line one character too long
+# ` and é, each of which must reach Brenvale whole; a memory card's folder, given in a
+# terminal or dropped on the entry's icon, standing for the photos below it, while the
+# entry stays offered for JPEG photos only; a command line one character too long
 # refused in plain words with nothing started, and one exactly as long as Windows allows
 # taken; the uninstall leaving HOME as it was; a second install over a first; files
 # changed or added by hand left alone. Run by scripts/test.sh.
@@ -158,6 +160,22 @@ check "the other two: ready to save" launch_and_check "$LAUNCHER" "$ACCENT" "$PL
 check "  with the folder of the first of them" expect_source_folder_of "$PLAIN"
 check "the photo in a folder with é: ready to save" launch_and_check "$LAUNCHER" "$ACCENT"
 check "  with its folder, é kept" expect_source_folder_of "$ACCENT"
+
+# A memory card's folder, as a card reader mounts it: the photos below it are selected.
+CARD="$WORK/media/EOS DIGITAL"
+CARD_PHOTO="$CARD/DCIM/100CANON/IMG_0001.JPG"
+mkdir -p "$(dirname "$CARD_PHOTO")" "$CARD/MISC"
+printf '\xff\xd8\xff\xe0' >"$CARD_PHOTO"
+printf '[HDR]\r\n' >"$CARD/MISC/AUTPRINT.MRK"
+check "a card's folder given in a terminal, with its final slash: ready to save" \
+    launch_and_check "$LAUNCHER" "$CARD/"
+check "  with the folder of the photo on it" expect_source_folder_of "$CARD_PHOTO"
+check "the card's folder dropped on the desktop entry's icon: ready to save" \
+    launch_and_check gio launch "$DESKTOP" "$CARD"
+check "  with the folder of the photo on it" expect_source_folder_of "$CARD_PHOTO"
+check "the entry is still offered for JPEG photos alone, not for every folder" eval \
+    "grep -qx 'MimeType=image/jpeg;' '$DESKTOP' &&
+     ! as_user gio mime inode/directory | grep 'brenvale\.desktop' >/dev/null"
 
 # Wine's server for the prefix lingers a few seconds after Brenvale's end.
 WINEPREFIX=$PREFIX "$WINESERVER" -k 2>/dev/null

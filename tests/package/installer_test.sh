@@ -2,8 +2,10 @@
 # The Windows installer, as a new Windows user meets it: package.sh puts it beside the zip,
 # and a second build from a copy of the exe made at another time gives the same bytes. In
 # a Wine prefix of the test's own it installs silently into the user's programs folder with
-# the Start-menu, desktop and "Send to" shortcuts and the user's uninstall entry; Brenvale
-# started through the "Send to" shortcut with two photos opens ready to save; a later
+# the Start-menu, desktop and "Send to" shortcuts, the user's uninstall entry and the user's
+# AutoPlay handler for pictures on a card; Brenvale started through the "Send to" shortcut
+# with two photos opens ready to save, and so does the AutoPlay handler's command run on a
+# card's root as AutoPlay runs it, with the card's photos; a later
 # version installed over it keeps the settings file the user changed; the silent uninstall
 # keeps that file and leaves the prefix as it was before. Run by scripts/test.sh.
 set -uo pipefail
@@ -42,6 +44,7 @@ reg_value() {  # key value
     "$WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
         sed -n "s/^    $2    REG_[A-Z_]*    //p"
 }
+reg_has_value() { "$WINE" reg query "$1" /v "$2" >/dev/null 2>&1; }  # key value
 shortcut_starts() {  # shortcut.lnk exe
     same_text "$(python3 "$ROOT/tests/package/lnk_fields.py" "$(unix_path "$1")")" \
         "target=$2"$'\n'"workdir=${2%\\*}"$'\n'"arguments="
@@ -61,7 +64,8 @@ registry() {
     local key
     for key in 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' \
         'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 'HKCU\Software\Brenvale' \
-        'HKLM\Software\Brenvale' 'HKLM\System\CurrentControlSet\Control\Session Manager'; do
+        'HKLM\Software\Brenvale' 'HKLM\System\CurrentControlSet\Control\Session Manager' \
+        'HKCU\Software\Classes' "$AUTOPLAY" "HKLM${AUTOPLAY#HKCU}"; do
         "$WINE" reg query "$key" /s 2>&1 | tr -d '\r'
     done
 }
@@ -70,6 +74,8 @@ same_lines() {  # found expected
     diff <(echo "$2") <(echo "$1") | sed 's/^/    /' >&2
     return 1
 }
+AUTOPLAY='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\AutoplayHandlers'
+HANDLER=BrenvaleCopyPhotosOnArrival
 programs_running() { "$WINE" tasklist /fo csv /nh | tr -d '\r' | cut -d, -f1 | LC_ALL=C sort; }
 
 echo "== Windows installer"
@@ -130,6 +136,34 @@ BRENVALE=""
 check "  and keeps their folder in brenvale.ini beside itself" file_is "$INSTALLED/brenvale.ini" \
     '[source]\r\n%s\\\r\n[dest]\r\n\r\n' "$(windows_path "$CARD")"
 
+# AutoPlay, for this user alone: Brenvale among the handlers for pictures on a card.
+HANDLER_KEY="$AUTOPLAY\\Handlers\\$HANDLER"
+check "AutoPlay offers Brenvale for pictures on removable media (ShowPicturesOnArrival)" \
+    reg_has_value "$AUTOPLAY\\EventHandlers\\ShowPicturesOnArrival" "$HANDLER"
+check "  as \"Copy photos to this PC\" by Brenvale, with its icon" same_text \
+    "$(reg_value "$HANDLER_KEY" Action)|$(reg_value "$HANDLER_KEY" Provider)|$(reg_value "$HANDLER_KEY" DefaultIcon)" \
+    "Copy photos to this PC|Brenvale|$INSTALL_DIR\\brenvale.exe,0"
+check "  for this user alone" eval "! reg_has_value 'HKLM${AUTOPLAY#HKCU}\\EventHandlers\\ShowPicturesOnArrival' $HANDLER"
+# The card goes in as drive M:, with a second camera folder, a file of the camera's that is
+# not a photo and the folder Windows keeps on every drive; AutoPlay runs the handler's
+# command on the card's root.
+mkdir -p "$WORK/card/DCIM/101CANON" "$WORK/card/MISC" "$WORK/card/System Volume Information"
+printf '\xff\xd8\xff\xe0' >"$WORK/card/DCIM/101CANON/IMG_0101.JPG"
+printf '[HDR]\r\n' >"$WORK/card/MISC/AUTPRINT.MRK"
+printf '\xff\xd8\xff\xe0' >"$WORK/card/System Volume Information/thumbnail.jpg"
+ln -s "$WORK/card" "$WINEPREFIX/dosdevices/m:"
+# Its output into a file, not a pipe: Brenvale keeps the output it inherits open until it ends.
+"$WINE" "$AUTOPLAY_EXE" ShowPicturesOnArrival "$HANDLER" 'M:\' >"$WORK/autoplay.log" </dev/null &
+BRENVALE=$!
+check "AutoPlay starts the handler's command on the card's root: Brenvale opens ready to save" \
+    "$WINE" "$WINDOW_CHECK" ready-to-save
+wait_or_end "$BRENVALE"
+BRENVALE=""
+check "  started as \"<brenvale.exe>\" \"M:\\\"" same_text \
+    "$(tr -d '\r' <"$WORK/autoplay.log")" "\"$INSTALL_DIR\\brenvale.exe\" \"M:\\\""
+check "  with the card's photos: the first one's folder is the source folder" \
+    file_is "$INSTALLED/brenvale.ini" '[source]\r\n%s\r\n[dest]\r\n\r\n' 'M:\DCIM\100CANON\'
+
 # The user picks a destination; then a later version comes.
 printf '[source]\r\n%s\\\r\n[dest]\r\n%s\\\r\n' "$(windows_path "$CARD")" 'C:\Photos' \
     >"$INSTALLED/brenvale.ini"
@@ -168,6 +202,7 @@ KEPT=$(printf '%s\n' "$FILES_BEFORE" "d ${IN_PREFIX%/*}" "d $IN_PREFIX" \
     "f $IN_PREFIX/brenvale.ini" | LC_ALL=C sort)
 check "after a restart the files are as before the install, but for brenvale.ini" \
     same_lines "$(files)" "$KEPT"
-check "  and so is the registry" same_lines "$(registry)" "$REGISTRY_BEFORE"
+check "  and so is the registry: no AutoPlay key or class of Brenvale's is left" \
+    same_lines "$(registry)" "$REGISTRY_BEFORE"
 
 finish_checks

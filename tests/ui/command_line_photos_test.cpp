@@ -4,13 +4,28 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "framework/message_port.h"
 #include "photos/photo_list.h"
 #include "platform/file.h"
 #include "settings/folder_settings.h"
 #include "test_support.h"
+#include "ui/selection_notices.h"
 
 using testing_support::TempDir;
+
+namespace {
+
+// The boxes the user would see, in order.
+class Boxes : public framework::MessagePort {
+public:
+    std::vector<std::string> shown;
+    void Show(const std::string& text) override { shown.push_back(text); }
+    void ShowSystemError(const std::string& text) override { shown.push_back("error: " + text); }
+};
+
+}  // namespace
 
 TEST(TakePhotosFromCommandLine, SourceFolderIsTheFolderOfTheFirstPhotoInByteOrder) {
     TempDir dir;
@@ -22,7 +37,9 @@ TEST(TakePhotosFromCommandLine, SourceFolderIsTheFolderOfTheFirstPhotoInByteOrde
     CPhotoList list;
     std::string source = "old";
     const std::string commandLine = dir.PathOf("b\\IMG_1.JPG") + " " + dir.PathOf("a\\IMG_2.JPG");
-    ui::TakePhotosFromCommandLine(commandLine.c_str(), list, source, settings);
+    Boxes boxes;
+    EXPECT_TRUE(ui::TakePhotosFromCommandLine(commandLine.c_str(), list, source, settings, boxes));
+    EXPECT_TRUE(boxes.shown.empty());
     ASSERT_EQ(2, list.Count());
     EXPECT_EQ(dir.PathOf("a\\IMG_2.JPG"), list.GetAt(0));
     EXPECT_EQ(dir.PathOf("a\\"), source);
@@ -35,7 +52,10 @@ TEST(TakePhotosFromCommandLine, NoPhotosLeaveTheSourceAlone) {
     settings.SetSource("E:\\DCIM\\");
     CPhotoList list;
     std::string source = "E:\\DCIM\\";
-    ui::TakePhotosFromCommandLine("\"", list, source, settings);
+    Boxes boxes;
+    // Nothing at all is not a folder without photos: the window still opens ready to save.
+    EXPECT_TRUE(ui::TakePhotosFromCommandLine("\"", list, source, settings, boxes));
+    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(0, list.Count());
     EXPECT_EQ("E:\\DCIM\\", source);
     EXPECT_EQ("E:\\DCIM\\", settings.GetSource());
@@ -49,11 +69,64 @@ TEST(TakePhotosFromCommandLine, UnreadableFirstPhotoKeepsTheListAndTheOldSource)
     CPhotoList list;
     std::string source = "E:\\DCIM\\";
     const std::string commandLine = dir.PathOf("z.jpg") + " " + dir.PathOf("missing.jpg");
-    EXPECT_THROW(ui::TakePhotosFromCommandLine(commandLine.c_str(), list, source, settings),
+    Boxes boxes;
+    EXPECT_THROW(ui::TakePhotosFromCommandLine(commandLine.c_str(), list, source, settings, boxes),
                  platform::FileError);
     ASSERT_EQ(2, list.Count());
     EXPECT_EQ(dir.PathOf("missing.jpg"), list.GetAt(0));
     EXPECT_EQ(dir.PathOf("z.jpg"), list.GetAt(1));
     EXPECT_EQ("E:\\DCIM\\", source);
     EXPECT_EQ("E:\\DCIM\\", settings.GetSource());
+}
+
+TEST(TakePhotosFromCommandLine, ACardsRootSelectsItsPhotosAndTheFirstOnesFolderIsTheSource) {
+    TempDir card;
+    std::filesystem::create_directories(card.Native("DCIM/101CANON"));
+    std::filesystem::create_directories(card.Native("DCIM/100CANON"));
+    card.Write("DCIM/101CANON/IMG_0101.JPG", "1");
+    card.Write("DCIM/100CANON/IMG_0001.JPG", "2");
+    card.Write("DCIM/100CANON/MISC.TXT", "not a photo");
+    CFolderSettings settings(card.PathOf("brenvale.exe"));
+    CPhotoList list;
+    std::string source = "old";
+    Boxes boxes;
+    const std::string commandLine = "\"" + card.Path() + "\\\"";
+    EXPECT_TRUE(ui::TakePhotosFromCommandLine(commandLine.c_str(), list, source, settings, boxes));
+    EXPECT_TRUE(boxes.shown.empty());
+    ASSERT_EQ(2, list.Count());
+    EXPECT_EQ(card.PathOf("DCIM\\100CANON\\IMG_0001.JPG"), list.GetAt(0));
+    EXPECT_EQ(card.PathOf("DCIM\\101CANON\\IMG_0101.JPG"), list.GetAt(1));
+    EXPECT_EQ(card.PathOf("DCIM\\100CANON\\"), source);
+    EXPECT_EQ(card.PathOf("DCIM\\100CANON\\"), settings.GetSource());
+}
+
+TEST(TakePhotosFromCommandLine, OnlyAFolderWithoutPhotosIsToldByNameAndLeavesEverythingAsItWas) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.Native("empty card"));
+    dir.Write("empty card/README.TXT", "no photo");
+    CFolderSettings settings(dir.PathOf("brenvale.exe"));
+    settings.SetSource("E:\\DCIM\\");
+    CPhotoList list;
+    std::string source = "E:\\DCIM\\";
+    Boxes boxes;
+    const std::string commandLine = "\"" + dir.PathOf("empty card") + "\"";
+    EXPECT_FALSE(ui::TakePhotosFromCommandLine(commandLine.c_str(), list, source, settings, boxes));
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{"No foto found in the folder \"" +
+                                                    dir.PathOf("empty card") + "\""});
+    EXPECT_EQ(0, list.Count());
+    EXPECT_EQ("E:\\DCIM\\", source);
+    EXPECT_EQ("E:\\DCIM\\", settings.GetSource());
+}
+
+TEST(SelectionNotices, MoreThanOneSaveIsToldOnlyBeyond999WithTheCountAndTheLimit) {
+    EXPECT_EQ("", ui::MoreThanOneSaveText(0));
+    EXPECT_EQ("", ui::MoreThanOneSaveText(999));
+    const std::string text = ui::MoreThanOneSaveText(1000);
+    EXPECT_EQ(0u, text.find("1000 fotos found.")) << text;
+    EXPECT_NE(std::string::npos, text.find("the first 999 in name order")) << text;
+}
+
+TEST(SelectionNotices, AFolderThatCannotBeReadIsNamedWithTheErrorNumber) {
+    const std::string text = ui::FolderProblemText({"E:\\DCIM", 21});
+    EXPECT_EQ(0u, text.find("Cannot read the folder \"E:\\DCIM\" - Error 21")) << text;
 }
