@@ -10,16 +10,8 @@ namespace photos {
 
 namespace {
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameIgnoringCase(const std::string& a, const char* b) {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return i == a.size() && b[i] == '\0';
+    return platform::FoldedName(a) == platform::FoldedName(b);
 }
 
 // Folders that Windows and other computers make on a card for their own use. Windows marks

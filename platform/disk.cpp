@@ -8,10 +8,10 @@ namespace platform {
 Disk::Disk() = default;
 Disk::~Disk() = default;
 
-bool Disk::ListFolder(const std::string& folder, std::vector<std::string>& names,
+bool Disk::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries,
                       FileError* error) {
-    names.clear();
-    if (const unsigned long code = native::ListFolder(folder, names)) {
+    entries.clear();
+    if (const unsigned long code = ReadFolder(folder, entries)) {
         if (error) *error = FileError(code, folder);
         return false;
     }
@@ -24,10 +24,6 @@ bool Disk::MakeHiddenFolder(const std::string& path, FileError* error) {
         return false;
     }
     return true;
-}
-
-bool Disk::IsPlainFolder(const std::string& path) {
-    return File::IsPlainFolder(path);
 }
 
 void Disk::TryRemoveFolder(const std::string& path) noexcept {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/file.h"
+#include "platform/folder.h"
 
 namespace platform {
 
@@ -24,15 +25,13 @@ public:
     Disk(const Disk&) = delete;
     Disk& operator=(const Disk&) = delete;
 
-    // The names of the folder's entries, files and folders alike; false with *error when
-    // the folder cannot be read.
-    virtual bool ListFolder(const std::string& folder, std::vector<std::string>& names,
+    // The folder's entries, files and folders alike; false with *error when the folder
+    // cannot be read.
+    virtual bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries,
                             FileError* error);
     // A new folder that the user's file manager does not show; false with *error when
     // anything is under that name already, or the folder cannot be made.
     virtual bool MakeHiddenFolder(const std::string& path, FileError* error);
-    // Whether the path is a folder itself, not a link to one.
-    virtual bool IsPlainFolder(const std::string& path);
     // Removes the folder when it is empty; reports nothing.
     virtual void TryRemoveFolder(const std::string& path) noexcept;
 

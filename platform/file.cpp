@@ -105,10 +105,6 @@ bool File::Exists(const std::string& path) {
     return native::Exists(path);
 }
 
-bool File::IsPlainFolder(const std::string& path) {
-    return native::IsPlainFolder(path);
-}
-
 void File::Replace(const std::string& from, const std::string& to) {
     if (const unsigned long code = native::Replace(from, to)) throw FileError(code, to);
 }

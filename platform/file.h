@@ -77,8 +77,6 @@ public:
     static void TryRemove(const std::string& path) noexcept;
     // Whether anything exists under the name.
     static bool Exists(const std::string& path);
-    // Whether the path is a folder itself, not a link to one.
-    static bool IsPlainFolder(const std::string& path);
     // Puts the file from in the place of the file to, in one step; a read-only file is
     // never replaced. Throws FileError.
     static void Replace(const std::string& from, const std::string& to);

@@ -1,7 +1,6 @@
 // File access through POSIX calls, for the native build and its tests. Backslashes in
 // paths are taken as separators. POSIX has no share modes: Read and ReadDenyWrite do
 // not keep others out here, so sharing is only tested in the Windows build.
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,12 +101,6 @@ bool Exists(const std::string& path) {
     return !path.empty() && ::stat(posix::ToPosixPath(path).c_str(), &info) == 0;
 }
 
-bool IsPlainFolder(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && ::lstat(posix::ToPosixPath(path).c_str(), &info) == 0 &&
-           S_ISDIR(info.st_mode);
-}
-
 unsigned long Replace(const std::string& from, const std::string& to) {
     // As on Windows, a read-only file is never replaced.
     struct stat info {};
@@ -137,19 +130,6 @@ unsigned long RenameOpen(std::intptr_t /*handle*/, const std::string& from, cons
 
 bool IsNameTaken(unsigned long code) {
     return code == EEXIST || code == ENOTEMPTY;
-}
-
-unsigned long ListFolder(const std::string& folder, std::vector<std::string>& names) {
-    DIR* dir = ::opendir(posix::ToPosixPath(folder.empty() ? "." : folder).c_str());
-    if (!dir) return static_cast<unsigned long>(errno);
-    errno = 0;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
-    }
-    const int code = errno;
-    ::closedir(dir);
-    return static_cast<unsigned long>(code);
 }
 
 unsigned long MakeHiddenFolder(const std::string& path) {

@@ -90,12 +90,6 @@ bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool IsPlainFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
-
 unsigned long Replace(const std::string& from, const std::string& to) {
     // Windows refuses to replace a read-only file; Wine does not, so ask first.
     const DWORD attributes = GetFileAttributesA(to.c_str());
@@ -133,25 +127,6 @@ unsigned long RenameOpen(std::intptr_t handle, const std::string& /*from*/, cons
 
 bool IsNameTaken(unsigned long code) {
     return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS;
-}
-
-unsigned long ListFolder(const std::string& folder, std::vector<std::string>& names) {
-    std::string pattern = folder;
-    if (!pattern.empty() && pattern.back() != '\\') pattern += '\\';
-    pattern += '*';
-    WIN32_FIND_DATAA entry{};
-    HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        const DWORD code = GetLastError();
-        return code == ERROR_FILE_NOT_FOUND ? 0 : code;
-    }
-    do {
-        const std::string name = entry.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &entry));
-    const DWORD code = GetLastError();
-    FindClose(find);
-    return code == ERROR_NO_MORE_FILES ? 0 : code;
 }
 
 unsigned long MakeHiddenFolder(const std::string& path) {

@@ -17,6 +17,10 @@ struct FolderEntry {
     bool isLink = false;
 };
 
+// A file name as Windows compares names: ASCII letters in lower case, every other byte as
+// it is.
+std::string FoldedName(std::string name);
+
 // Whether the path names an existing folder (a drive's root included).
 bool IsFolder(const std::string& path);
 

@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "platform/file.h"
 
@@ -19,7 +18,6 @@ unsigned long SeekToBegin(std::intptr_t handle);
 unsigned long Close(std::intptr_t handle);
 unsigned long Remove(const std::string& path);
 bool Exists(const std::string& path);
-bool IsPlainFolder(const std::string& path);
 unsigned long Replace(const std::string& from, const std::string& to);
 // Writes the file's bytes through to the disk.
 unsigned long Flush(std::intptr_t handle);
@@ -27,8 +25,6 @@ unsigned long Flush(std::intptr_t handle);
 // IsNameTaken tells that refusal apart.
 unsigned long RenameOpen(std::intptr_t handle, const std::string& from, const std::string& to);
 bool IsNameTaken(unsigned long code);
-// The names of the folder's entries, files and folders alike, without "." and "..".
-unsigned long ListFolder(const std::string& folder, std::vector<std::string>& names);
 // Makes a new hidden folder; fails when anything is under that name already.
 unsigned long MakeHiddenFolder(const std::string& path);
 unsigned long RemoveFolder(const std::string& path);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/folder.h"
+
 namespace transfer {
 
 namespace {
@@ -20,16 +22,6 @@ constexpr int kRunFolderTries = 10;
 // A process id in base 36 has at most seven digits.
 constexpr std::size_t kLongestRunName = 7;
 
-// File names compared as the file system compares them, without regard to case. Letters
-// outside ASCII are compared as they are; a name that differs only there is still
-// refused by the rename, and the next number is taken.
-std::string Folded(std::string name) {
-    for (char& c : name) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return name;
-}
-
 bool IsDigits(const std::string& text, std::size_t from, std::size_t to) {
     if (from >= to) return false;
     for (std::size_t i = from; i < to; ++i) {
@@ -40,7 +32,7 @@ bool IsDigits(const std::string& text, std::size_t from, std::size_t to) {
 
 // "~bv<run>" or "~bv<run>-<k>", as a run names its folder.
 bool IsRunFolderName(const std::string& name) {
-    const std::string folded = Folded(name);
+    const std::string folded = platform::FoldedName(name);
     const std::size_t prefix = sizeof kRunFolderPrefix - 1;
     if (folded.compare(0, prefix, kRunFolderPrefix) != 0) return false;
     const std::size_t dash = folded.find('-', prefix);
@@ -127,12 +119,15 @@ std::string Destination::PathOf(const std::string& name) const {
     return folder_ + "\\" + name;
 }
 
+// Names are compared without regard to ASCII case, as the file system compares them. A
+// name that differs from a taken one only in a letter outside ASCII is still refused by the
+// rename, and the next number is taken.
 bool Destination::IsTaken(const std::string& name) const {
-    return taken_.count(Folded(name)) != 0;
+    return taken_.count(platform::FoldedName(name)) != 0;
 }
 
 void Destination::MarkTaken(const std::string& name) {
-    taken_.insert(Folded(name));
+    taken_.insert(platform::FoldedName(name));
 }
 
 int Destination::FreeNumber(const std::string& base, int number) const {
@@ -144,13 +139,16 @@ int Destination::FreeNumber(const std::string& base, int number) const {
 
 void Destination::Prepare() {
     prepared_ = true;
-    std::vector<std::string> names;
+    std::vector<platform::FolderEntry> entries;
     // A folder that cannot be read (a drop box that may only be written) still takes
     // copies; the renames then find the taken names.
-    listed_ = disk_.ListFolder(folder_, names, nullptr);
-    for (const std::string& name : names) {
-        MarkTaken(name);
-        if (IsRunFolderName(name)) RemoveLeftovers(PathOf(name));
+    listed_ = disk_.ListFolder(folder_, entries, nullptr);
+    for (const platform::FolderEntry& entry : entries) {
+        MarkTaken(entry.name);
+        // A link under such a name is someone else's: nothing is removed through it.
+        if (entry.isFolder && !entry.isLink && IsRunFolderName(entry.name)) {
+            RemoveLeftovers(PathOf(entry.name));
+        }
     }
 }
 
@@ -158,11 +156,12 @@ void Destination::Prepare() {
 // unfinished copies are removed, and only what can be removed: a copy that another run is
 // writing is held open, and stays. The folder goes once it is empty.
 void Destination::RemoveLeftovers(const std::string& runFolder) {
-    if (!disk_.IsPlainFolder(runFolder)) return;
-    std::vector<std::string> names;
-    if (!disk_.ListFolder(runFolder, names, nullptr)) return;
-    for (const std::string& name : names) {
-        if (IsUnfinishedName(name)) disk_.TryRemove(runFolder + "\\" + name);
+    std::vector<platform::FolderEntry> entries;
+    if (!disk_.ListFolder(runFolder, entries, nullptr)) return;
+    for (const platform::FolderEntry& entry : entries) {
+        if (!entry.isFolder && IsUnfinishedName(entry.name)) {
+            disk_.TryRemove(runFolder + "\\" + entry.name);
+        }
     }
     disk_.TryRemoveFolder(runFolder);
 }
@@ -195,18 +194,16 @@ unsigned long Destination::CreateUnfinished(platform::File& copy, const std::str
             runFolderTried_ = true;
             MakeRunFolder();
         }
-        for (int attempt = 0; attempt < 2 && !runFolder_.empty(); ++attempt) {
+        if (!runFolder_.empty()) {
             unfinished = runFolder_ + "\\" + std::to_string(number);
             if (disk_.Open(copy, unfinished, platform::OpenMode::CreateNew, &error)) return 0;
-            // Another run cleared the folder away as a leftover while it was empty.
-            if (attempt == 0 && !disk_.IsPlainFolder(runFolder_)) {
-                const std::string gone = runFolder_;
-                runFolder_.clear();
-                platform::FileError again;
-                if (disk_.MakeHiddenFolder(gone, &again)) runFolder_ = gone;
-                continue;
+            // Another run may have cleared the folder away as a leftover while it was
+            // empty: made again, it takes the copy.
+            platform::FileError again;
+            if (disk_.MakeHiddenFolder(runFolder_, &again) &&
+                disk_.Open(copy, unfinished, platform::OpenMode::CreateNew, &error)) {
+                return 0;
             }
-            break;
         }
     }
     // Beside the photos, under a name as short as the copy's; an entry of that name that

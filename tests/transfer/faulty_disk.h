@@ -35,13 +35,13 @@ public:
 
     static constexpr unsigned long kFailure = 5;  // access denied, on either system's count
 
-    bool ListFolder(const std::string& folder, std::vector<std::string>& names,
+    bool ListFolder(const std::string& folder, std::vector<platform::FolderEntry>& entries,
                     platform::FileError* error) override {
         if (folder == watched) {
             ++watchedListings;
             if (failAt == "list") return Fail(folder, error);
         }
-        return Disk::ListFolder(folder, names, error);
+        return Disk::ListFolder(folder, entries, error);
     }
     bool MakeHiddenFolder(const std::string& path, platform::FileError* error) override {
         Look(path);

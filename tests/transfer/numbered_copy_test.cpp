@@ -378,6 +378,18 @@ TEST_F(NumberedCopy, LeftoversOfInterruptedRunsGoAndNothingOfTheUsersIsTouched) 
     EXPECT_TRUE(messages_.shown.empty());
 }
 
+// Another Brenvale saving into the same folder takes this run's folder, empty between two
+// copies, for a leftover and removes it: the next copy makes it again, in the same place.
+TEST_F(NumberedCopy, ARunFolderClearedAwayMeanwhileIsMadeAgain) {
+    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("230714_Trip")));
+    ASSERT_TRUE(std::filesystem::remove(dest_.Native("~bvt1")));
+    ASSERT_TRUE(Copy(Photo("b.jpg", "B"), Base("230714_Trip")));
+    Finish();
+    EXPECT_EQ(dest_.PathOf("~bvt1\\2"), disk_.created.back());
+    EXPECT_EQ((Names{"230714_Trip_001.jpg", "230714_Trip_002.jpg"}), FilesBelow(dest_.Native("")));
+    EXPECT_EQ("B", dest_.Read("230714_Trip_002.jpg"));
+}
+
 // No unfinished copy has a longer path than the copy it becomes: every folder whose copies
 // fit the system's path limit takes them. A copy whose name is short is written beside
 // the photos.

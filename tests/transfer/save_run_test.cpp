@@ -385,10 +385,10 @@ TEST_F(SaveRun, ADriveRootGetsASecondBackslash) {
     // A drive of its own, that takes any folder and refuses every copy by name.
     struct Drive : platform::Disk {
         Events* events = nullptr;
-        bool ListFolder(const std::string& folder, std::vector<std::string>& names,
+        bool ListFolder(const std::string& folder, std::vector<platform::FolderEntry>& entries,
                         platform::FileError*) override {
             events->push_back("list " + folder);
-            names.clear();
+            entries.clear();
             return true;
         }
         bool MakeHiddenFolder(const std::string&, platform::FileError*) override { return true; }
