@@ -6,7 +6,7 @@
 #include <exception>
 #include <new>
 
-#include "platform/file.h"
+#include "platform/file_error.h"
 
 namespace framework {
 

@@ -4,6 +4,7 @@
 #include "photos/photo_list.h"
 #include "platform/code_page.h"
 #include "platform/file.h"
+#include "platform/file_error.h"
 #include "platform/folder.h"
 
 namespace photos {
@@ -57,8 +58,11 @@ CommandLineFolders FillFromCommandLineWithFolders(const char* commandLine, CPhot
 }
 
 std::string GetFolderOfPath(std::string path) {
-    platform::File file(path, platform::OpenMode::ReadExclusive);
-    std::string fullPath = file.GetFilePath();
+    platform::File file;
+    if (const unsigned long code = file.Open(path, platform::OpenMode::ReadExclusive)) {
+        throw platform::FileError(code, path);
+    }
+    std::string fullPath = file.Path();
     file.Close();
     const std::size_t lastBackslash = platform::FindLastBackslash(fullPath);
     if (lastBackslash == std::string::npos) return std::string();

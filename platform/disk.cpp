@@ -1,68 +1,62 @@
 // The system's disk behind the save run's seam.
 #include "platform/disk.h"
 
-#include "platform/native_file.h"
-
 namespace platform {
 
 Disk::Disk() = default;
 Disk::~Disk() = default;
 
-bool Disk::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries,
-                      FileError* error) {
+unsigned long Disk::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
     entries.clear();
-    if (const unsigned long code = ReadFolder(folder, entries)) {
-        if (error) *error = FileError(code, folder);
-        return false;
-    }
-    return true;
+    return ReadFolder(folder, entries);
 }
 
-bool Disk::MakeHiddenFolder(const std::string& path, FileError* error) {
-    if (const unsigned long code = native::MakeHiddenFolder(path)) {
-        if (error) *error = FileError(code, path);
-        return false;
-    }
-    return true;
+unsigned long Disk::MakeHiddenFolder(const std::string& path) {
+    return platform::MakeHiddenFolder(path);
 }
 
-void Disk::TryRemoveFolder(const std::string& path) noexcept {
-    native::RemoveFolder(path);
+unsigned long Disk::RemoveFolder(const std::string& path) {
+    return platform::RemoveFolder(path);
 }
 
-bool Disk::Open(File& file, const std::string& path, OpenMode mode, FileError* error) {
-    return file.Open(path, mode, error);
+unsigned long Disk::FlushFolder(const std::string& path) {
+    return platform::FlushFolder(path);
 }
 
-std::size_t Disk::Read(File& file, void* buffer, std::size_t count) {
-    return file.Read(buffer, count);
+unsigned long Disk::Remove(const std::string& path) {
+    return RemoveFile(path);
 }
 
-void Disk::Write(File& file, const void* buffer, std::size_t count) {
-    file.Write(buffer, count);
+unsigned long Disk::Open(File& file, const std::string& path, OpenMode mode) {
+    return file.Open(path, mode);
 }
 
-void Disk::Flush(File& file) {
-    file.Flush();
+unsigned long Disk::OpenUncachedReader(const File& file, File& reader) {
+    return file.OpenUncachedReader(reader);
 }
 
-void Disk::Close(File& file) {
-    file.Close();
+unsigned long Disk::Read(File& file, void* buffer, std::size_t count, std::size_t& done) {
+    return file.Read(buffer, count, done);
 }
 
-void Disk::TryFlushFolder(const std::string& path) noexcept {
-    native::FlushFolder(path);
+unsigned long Disk::Write(File& file, const void* buffer, std::size_t count) {
+    return file.Write(buffer, count);
 }
 
-MoveResult Disk::Rename(File& file, const std::string& to, FileError* error) {
-    const unsigned long code = file.RenameNoReplace(to);
-    if (code == 0) return MoveResult::Moved;
-    if (error) *error = FileError(code, to);
-    return File::IsNameTaken(code) ? MoveResult::NameTaken : MoveResult::Failed;
+unsigned long Disk::Size(const File& file, std::uint64_t& size) {
+    return file.Size(size);
 }
 
-void Disk::TryRemove(const std::string& path) noexcept {
-    File::TryRemove(path);
+unsigned long Disk::Flush(File& file) {
+    return file.Flush();
+}
+
+unsigned long Disk::Close(File& file) {
+    return file.Close();
+}
+
+unsigned long Disk::Rename(File& file, const std::string& to) {
+    return file.Rename(to);
 }
 
 }  // namespace platform

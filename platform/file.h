@@ -1,11 +1,14 @@
-// Binary file access in the few ways Brenvale opens files, and the error a failed
-// file operation raises. Paths use the backslash as separator on every platform.
+// Binary file access in the few ways Brenvale opens files, and the folder operations of a
+// save run. Every call returns 0 or the system's error code; what the user reads about a
+// failure (FileError) is made of that code where the message is made. Paths use the
+// backslash as separator on every platform.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <exception>
 #include <string>
+
+#include "platform/owner.h"
 
 namespace platform {
 
@@ -14,78 +17,94 @@ enum class OpenMode {
     ReadExclusive,  // read an existing file; nobody else may open it meanwhile
     ReadDenyWrite,  // read an existing file; others may read it meanwhile, not write it
     Create,         // create or empty a file for writing; nobody else may open it meanwhile
-    CreateNew,      // create a file for writing only when the name is free; no sharing, and
-                    // the file can be renamed through this handle (RenameNoReplace)
+    CreateNew,      // create a file for writing only when the name is free; others may read
+                    // it meanwhile, but neither write, remove nor rename it. The file can be
+                    // renamed through this handle (Rename) and read back (OpenUncachedReader).
 };
 
-// A failed file operation: the system's error code and the file's name.
-class FileError : public std::exception {
-public:
-    FileError() = default;
-    FileError(unsigned long cause, std::string fileName);
-
-    unsigned long Cause() const { return cause_; }
-    const std::string& FileName() const { return fileName_; }
-    // A sentence for the user naming the file and the cause, with the error number.
-    const std::string& Message() const { return message_; }
-    const char* what() const noexcept override { return message_.c_str(); }
-
-private:
-    unsigned long cause_ = 0;
-    std::string fileName_;
-    std::string message_;
+struct CloseFileHandle {
+    bool operator()(std::intptr_t handle) const noexcept;
 };
 
 class File {
 public:
-    File() = default;
-    // Opens or throws FileError.
-    File(const std::string& path, OpenMode mode);
-    // Closes without reporting a failure.
-    ~File();
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
+    // Opens the file; the file's absolute path is then Path().
+    unsigned long Open(const std::string& path, OpenMode mode);
+    // Opens `reader` on this file (opened with CreateNew) so that it reads what the disk holds,
+    // not what the system keeps of the file in memory. Every read through `reader` must go
+    // into a buffer whose address, and be of a length, that are multiples of its
+    // ReadAlignment().
+    unsigned long OpenUncachedReader(File& reader) const;
+    bool IsOpen() const { return static_cast<bool>(handle_); }
 
-    // Opens the file; on failure returns false and, when given, fills *error.
-    bool Open(const std::string& path, OpenMode mode, FileError* error = nullptr);
-    bool IsOpen() const { return handle_ != kNoHandle; }
+    // Reads up to count bytes; `done` is 0 at the end of the file. A read through an uncached
+    // reader whose buffer or length is off its alignment is refused before it reaches the
+    // system, which would refuse it on Windows.
+    unsigned long Read(void* buffer, std::size_t count, std::size_t& done);
+    // Writes all count bytes.
+    unsigned long Write(const void* buffer, std::size_t count);
+    unsigned long SeekToBegin();
+    unsigned long Size(std::uint64_t& size) const;
+    // Writes what the system still holds of the file through to the disk.
+    unsigned long Flush();
+    // Closes the file; it is closed even when the system reports a failure.
+    unsigned long Close();
+    // Gives the open file (opened with CreateNew) the name `to` while it stays open; nothing
+    // under that name, in any case, is ever replaced (IsNameTaken tells that refusal).
+    unsigned long Rename(const std::string& to);
 
-    // Reads up to count bytes; returns how many were read, 0 at the end. Throws FileError.
-    std::size_t Read(void* buffer, std::size_t count);
-    // Writes all count bytes. Throws FileError.
-    void Write(const void* buffer, std::size_t count);
-    // Throws FileError.
-    void SeekToBegin();
-    // Writes what the system still holds of the file through to the disk. Throws FileError.
-    void Flush();
-    // Closes the file; throws FileError when the system reports a failure (the file is
-    // closed either way). Does nothing when the file is not open.
-    void Close();
-    // Gives the open file (opened with CreateNew) the new name while it stays open;
-    // nothing under that name, in any case, is ever replaced. Returns 0 or the system's
-    // error code, which IsNameTaken tells apart.
-    unsigned long RenameNoReplace(const std::string& to);
-    // Whether a failed rename found the new name taken.
-    static bool IsNameTaken(unsigned long code);
-
-    // The absolute path the system resolved when the file was opened.
-    const std::string& GetFilePath() const { return path_; }
-
-    // Deletes a file. Throws FileError.
-    static void Remove(const std::string& path);
-    // Deletes a file if it can; reports nothing.
-    static void TryRemove(const std::string& path) noexcept;
-    // Whether anything exists under the name.
-    static bool Exists(const std::string& path);
-    // Puts the file from in the place of the file to, in one step; a read-only file is
-    // never replaced. Throws FileError.
-    static void Replace(const std::string& from, const std::string& to);
+    // The absolute path the system resolved when the file was opened or renamed.
+    const std::string& Path() const { return path_; }
+    // 1, or the alignment an uncached reader's buffers and lengths must keep.
+    std::size_t ReadAlignment() const { return alignment_; }
 
 private:
-    static constexpr std::intptr_t kNoHandle = -1;
-    std::intptr_t handle_ = kNoHandle;
+    bool KeepsAlignment(const void* buffer, std::size_t count) const {
+        return reinterpret_cast<std::uintptr_t>(buffer) % alignment_ == 0 &&
+               count % alignment_ == 0;
+    }
+
+    Owner<std::intptr_t, CloseFileHandle, -1> handle_;
     std::string path_;
-    std::string name_;  // as passed to Open, for error messages
+    std::size_t alignment_ = 1;
+};
+
+// Whether a failed creation or rename found the name taken.
+bool IsNameTaken(unsigned long code);
+// The code of a name that is taken, for a name a program looked for and found none free.
+unsigned long NameTakenCode();
+
+unsigned long RemoveFile(const std::string& path);
+// Whether anything exists under the name.
+bool Exists(const std::string& path);
+// Puts the file `from` in the place of the file `to`, in one step; a read-only file is never
+// replaced.
+unsigned long MoveOver(const std::string& from, const std::string& to);
+
+// Makes a new folder that the user's file manager does not show; fails when anything is
+// under that name already.
+unsigned long MakeHiddenFolder(const std::string& path);
+// Removes the folder when it is empty.
+unsigned long RemoveFolder(const std::string& path);
+// Writes the folder's entries (names given, renames) through to the disk, where the system
+// lets a program do that.
+unsigned long FlushFolder(const std::string& path);
+
+// Memory for an uncached reader: `size` bytes at an address that is a multiple of
+// `alignment` (a power of two), or nothing when the memory is not there.
+class AlignedBuffer {
+public:
+    AlignedBuffer(std::size_t size, std::size_t alignment);
+    ~AlignedBuffer();
+    AlignedBuffer(const AlignedBuffer&) = delete;
+    AlignedBuffer& operator=(const AlignedBuffer&) = delete;
+
+    unsigned char* Data() const { return data_; }
+    std::size_t Size() const { return data_ ? size_ : 0; }
+
+private:
+    unsigned char* data_ = nullptr;
+    std::size_t size_;
 };
 
 }  // namespace platform

@@ -1,44 +1,13 @@
-// Owners of the system's resources: each closes its resource once and cannot be copied, so
-// no two objects close one handle.
+// Owners of Windows' resources: kernel handles and COM objects.
 #pragma once
 
 #include <windows.h>
 
 #include <unknwn.h>
 
+#include "platform/owner.h"
+
 namespace platform {
-
-// Owns a resource that Closer closes (a function object: true when the system closed it).
-template <typename Resource, typename Closer>
-class Owner {
-public:
-    Owner() = default;
-    explicit Owner(Resource resource) : resource_(resource) {}
-    ~Owner() { Close(); }
-    Owner(const Owner&) = delete;
-    Owner& operator=(const Owner&) = delete;
-    Owner(Owner&& other) noexcept : resource_(other.Release()) {}
-    Owner& operator=(Owner&& other) noexcept {
-        if (this != &other) {
-            Close();
-            resource_ = other.Release();
-        }
-        return *this;
-    }
-
-    Resource Get() const { return resource_; }
-    explicit operator bool() const { return resource_ != Resource(); }
-    Resource Release() {
-        const Resource resource = resource_;
-        resource_ = Resource();
-        return resource;
-    }
-    // False when the system refused to close the resource.
-    bool Close() { return resource_ == Resource() || Closer()(Release()); }
-
-private:
-    Resource resource_ = Resource();
-};
 
 struct CloseKernelHandle {
     bool operator()(HANDLE handle) const noexcept { return CloseHandle(handle) != FALSE; }

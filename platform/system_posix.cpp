@@ -7,8 +7,8 @@
 #include <ctime>
 #include <vector>
 
+#include "platform/file.h"
 #include "platform/local_date_posix.h"
-#include "platform/native_file.h"
 #include "platform/posix_path.h"
 #include "platform/system.h"
 
@@ -66,12 +66,12 @@ LastWriteDate LocalDateOfFileTime(std::int64_t written, long offsetFromUtc) {
 
 LastWriteDate ReadLastWriteDate(const std::string& path) {
     LastWriteDate result;
-    std::intptr_t handle = -1;
-    result.error = native::Open(path, OpenMode::ReadExclusive, handle);
+    // Opened as Windows opens it, so that what cannot be read fails at the same step.
+    File file;
+    result.error = file.Open(path, OpenMode::ReadExclusive);
     if (result.error != 0) return result;
-    const int fd = static_cast<int>(handle);
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
+    if (::stat(posix::ToPosixPath(file.Path()).c_str(), &info) != 0) {
         result.step = FileTimeStep::GetFileTime;
         result.error = static_cast<unsigned long>(errno);
     } else {
@@ -85,7 +85,6 @@ LastWriteDate ReadLastWriteDate(const std::string& path) {
             result = posix::LocalDateOfFileTime(info.st_mtim.tv_sec, nowLocal.tm_gmtoff);
         }
     }
-    native::Close(handle);
     return result;
 }
 

@@ -5,21 +5,17 @@
 
 namespace platform {
 
-bool TextFile::Open(const std::string& path, OpenMode mode, FileError* error) {
+unsigned long TextFile::Open(const std::string& path, OpenMode mode) {
     buffer_.clear();
     next_ = 0;
     atEnd_ = false;
-    return file_.Open(path, mode, error);
+    return file_.Open(path, mode);
 }
 
-bool TextFile::ReadLine(std::string& line) {
-    bool whole = true;
-    return ReadLine(line, std::string::npos, whole);
-}
-
-bool TextFile::ReadLine(std::string& line, std::size_t longest, bool& whole) {
+unsigned long TextFile::ReadLine(std::string& line, std::size_t longest, bool& whole, bool& found) {
     line.clear();
     whole = true;
+    found = false;
     // One byte more than the longest is kept, for the CR of a CR LF.
     const std::size_t room = longest == std::string::npos ? longest : longest + 1;
     auto keep = [&](std::size_t count) {
@@ -39,11 +35,12 @@ bool TextFile::ReadLine(std::string& line, std::size_t longest, bool& whole) {
         buffer_.clear();
         next_ = 0;
         if (atEnd_) {
-            if (line.empty()) return false;
+            if (line.empty()) return 0;
             break;
         }
         char chunk[4096];
-        const std::size_t got = file_.Read(chunk, sizeof chunk);
+        std::size_t got = 0;
+        if (const unsigned long code = file_.Read(chunk, sizeof chunk, got)) return code;
         if (got == 0) {
             atEnd_ = true;
         } else {
@@ -54,27 +51,28 @@ bool TextFile::ReadLine(std::string& line, std::size_t longest, bool& whole) {
         line.resize(longest);
         whole = false;
     }
-    return true;
+    found = true;
+    return 0;
 }
 
-void TextFile::WriteLine(const std::string& line) {
+unsigned long TextFile::WriteLine(const std::string& line) {
     const std::string text = line + "\r\n";
-    file_.Write(text.data(), text.size());
+    return file_.Write(text.data(), text.size());
 }
 
-void TextFile::SeekToBegin() {
-    file_.SeekToBegin();
+unsigned long TextFile::SeekToBegin() {
     buffer_.clear();
     next_ = 0;
     atEnd_ = false;
+    return file_.SeekToBegin();
 }
 
-void TextFile::Flush() {
-    file_.Flush();
+unsigned long TextFile::Flush() {
+    return file_.Flush();
 }
 
-void TextFile::Close() {
-    file_.Close();
+unsigned long TextFile::Close() {
+    return file_.Close();
 }
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 // "[dest]", the destination folder. A value is the line after its key line.
 #include "settings/folder_settings.h"
 
+#include <new>
+
 #include "platform/code_page.h"
 #include "platform/file.h"
 #include "platform/system.h"
@@ -34,16 +36,17 @@ std::string FolderOfLine(const std::string& line) {
     return platform::IsUtf8(line) ? line : platform::FromLegacyAnsi(line);
 }
 
-// The line after the first line equal to key; empty when there is none or when that line
-// is too long to be a folder.
+// The line after the first line equal to key; empty when there is none, when that line
+// is too long to be a folder, or when the file cannot be read that far.
 std::string ValueAfterKey(platform::TextFile& file, const char* key) {
-    file.SeekToBegin();
+    if (file.SeekToBegin() != 0) return std::string();
     std::string line;
     bool whole = true;
-    while (file.ReadLine(line, kLongestValue, whole)) {
+    bool found = false;
+    while (file.ReadLine(line, kLongestValue, whole, found) == 0 && found) {
         if (whole && line == key) {
-            return file.ReadLine(line, kLongestValue, whole) && whole ? FolderOfLine(line)
-                                                                      : std::string();
+            const bool value = file.ReadLine(line, kLongestValue, whole, found) == 0 && found;
+            return value && whole ? FolderOfLine(line) : std::string();
         }
     }
     return std::string();
@@ -65,13 +68,13 @@ CFolderSettings::~CFolderSettings() {
 void CFolderSettings::Load() {
     try {
         platform::TextFile file;
-        if (!file.Open(m_iniPath, platform::OpenMode::ReadExclusive)) return;
+        if (file.Open(m_iniPath, platform::OpenMode::ReadExclusive) != 0) return;
         std::string source = ValueAfterKey(file, kSourceKey);
         std::string dest = ValueAfterKey(file, kDestKey);
         m_source = std::move(source);
         m_dest = std::move(dest);
-    } catch (const std::exception&) {
-        // An unreadable file, or one the memory cannot take, leaves the folders as they were.
+    } catch (const std::bad_alloc&) {
+        // A file the memory cannot take leaves the folders as they were.
     }
 }
 
@@ -82,30 +85,21 @@ void CFolderSettings::Save() {
     {
         // A settings file that another program holds open is left alone.
         platform::File probe;
-        platform::FileError error;
-        if (!probe.Open(m_iniPath, platform::OpenMode::ReadExclusive, &error) &&
-            platform::File::Exists(m_iniPath)) {
+        if (probe.Open(m_iniPath, platform::OpenMode::ReadExclusive) != 0 &&
+            platform::Exists(m_iniPath)) {
             return;
         }
     }
     const std::string newPath = m_iniPath + ".new";
     platform::TextFile file;
-    if (!file.Open(newPath, platform::OpenMode::Create)) return;
-    try {
-        file.WriteLine(kSourceKey);
-        file.WriteLine(m_source);
-        file.WriteLine(kDestKey);
-        file.WriteLine(m_dest);
-        // On the disk before it takes the old file's place: a crash then leaves one or
-        // the other whole.
-        file.Flush();
-        file.Close();
-        platform::File::Replace(newPath, m_iniPath);
-    } catch (const platform::FileError&) {
-        try {
-            file.Close();
-        } catch (const platform::FileError&) {
-        }
-        platform::File::TryRemove(newPath);
+    if (file.Open(newPath, platform::OpenMode::Create) != 0) return;
+    // On the disk before it takes the old file's place: a crash then leaves one or the
+    // other whole.
+    const bool written = file.WriteLine(kSourceKey) == 0 && file.WriteLine(m_source) == 0 &&
+                         file.WriteLine(kDestKey) == 0 && file.WriteLine(m_dest) == 0 &&
+                         file.Flush() == 0;
+    const bool closed = file.Close() == 0;
+    if (!written || !closed || platform::MoveOver(newPath, m_iniPath) != 0) {
+        platform::RemoveFile(newPath);
     }
 }

@@ -70,15 +70,16 @@ void WriteDateStamp(const unsigned char* text, char* stamp, bool longDate) {
     *out = '\0';
 }
 
-// Reads until count bytes are in or the file ends; returns how many were read.
-std::size_t ReadUpTo(platform::File& file, unsigned char* buffer, std::size_t count) {
-    std::size_t total = 0;
+// Reads until count bytes are in or the file ends; false when a read fails.
+bool ReadUpTo(platform::File& file, unsigned char* buffer, std::size_t count, std::size_t& total) {
+    total = 0;
     while (total < count) {
-        const std::size_t got = file.Read(buffer + total, count - total);
+        std::size_t got = 0;
+        if (file.Read(buffer + total, count - total, got) != 0) return false;
         if (got == 0) break;
         total += got;
     }
-    return total;
+    return true;
 }
 
 bool IsAsciiLetterOrDigit(char c) {
@@ -109,9 +110,11 @@ bool FindEmbeddedDate(const std::string& photoPath, char* stamp, bool longDate) 
     std::size_t count = 0;
     {
         platform::File photo;
-        if (!photo.Open(photoPath, platform::OpenMode::ReadDenyWrite)) return false;
-        count = ReadUpTo(photo, bytes, sizeof bytes);
-        photo.Close();
+        // A photo that cannot be read has no date to give; its copy tells why.
+        if (photo.Open(photoPath, platform::OpenMode::ReadDenyWrite) != 0 ||
+            !ReadUpTo(photo, bytes, sizeof bytes, count)) {
+            return false;
+        }
     }
     // Cameras write several such texts (taken, digitised, changed): the last one counts.
     for (std::size_t end = count; end >= kTextLength; --end) {

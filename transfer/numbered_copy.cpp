@@ -1,12 +1,15 @@
 // The numbered copy: the free-name search against one listing of the folder, the byte copy
-// through one 4096-byte buffer into a file of the run's own, and the rename through that
-// file's handle that never replaces.
+// through one 4096-byte buffer into a file of the run's own with a digest of the photo, and
+// the finishing of each copy (flush, read back, rename that never replaces) while the next
+// photo is copied.
 #include "transfer/numbered_copy.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <vector>
 
+#include "platform/file_error.h"
 #include "platform/folder.h"
 
 namespace transfer {
@@ -15,7 +18,6 @@ namespace {
 
 constexpr std::size_t kCopyBuffer = 4096;
 constexpr std::size_t kErrorTextRoom = 1023;
-constexpr char kLimitText[] = "Number of files with same title limited by 999";
 // How many names a run tries for its folder before it writes beside the photos, and for
 // an unfinished copy there.
 constexpr int kRunFolderTries = 10;
@@ -24,10 +26,8 @@ constexpr std::size_t kLongestRunName = 7;
 
 bool IsDigits(const std::string& text, std::size_t from, std::size_t to) {
     if (from >= to) return false;
-    for (std::size_t i = from; i < to; ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-    }
-    return true;
+    return std::all_of(text.begin() + from, text.begin() + to,
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
 // "~bv<run>" or "~bv<run>-<k>", as a run names its folder.
@@ -49,40 +49,29 @@ bool IsUnfinishedName(const std::string& name) {
     return name.size() <= 3 && IsDigits(name, 0, name.size());
 }
 
+bool IsPlainFile(const platform::FolderEntry& entry) {
+    return !entry.isFolder && !entry.isLink;
+}
+
 std::string ThreeDigits(int number) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%3.3i", number);
     return digits;
 }
 
-std::string ErrorText(const platform::FileError& error) {
-    return error.Message().substr(0, kErrorTextRoom);
+std::string ErrorText(unsigned long code, const std::string& fileName) {
+    return platform::FileError(code, fileName).Message().substr(0, kErrorTextRoom);
 }
 
-// The file is closed either way; the failure that brought us here is the one to report.
-void CloseQuietly(platform::Disk& disk, platform::File& file) {
-    try {
-        disk.Close(file);
-    } catch (const platform::FileError&) {
-    }
+std::string ChangedText(const std::string& photo) {
+    return "The photo \"" + photo +
+           "\" changed while it was being copied, so its copy was not kept.";
 }
 
-// An unfinished copy: removed with this object unless it got its photo name.
-struct UnfinishedCopy {
-    platform::Disk& disk;
-    platform::File file;
-    std::string path;
-    bool named = false;
-
-    explicit UnfinishedCopy(platform::Disk& d) : disk(d) {}
-    ~UnfinishedCopy() {
-        if (!file.IsOpen() && path.empty()) return;
-        CloseQuietly(disk, file);
-        if (!named) disk.TryRemove(path);
-    }
-    UnfinishedCopy(const UnfinishedCopy&) = delete;
-    UnfinishedCopy& operator=(const UnfinishedCopy&) = delete;
-};
+std::string DiffersText(const PendingCopy& copy) {
+    return "The copy \"" + copy.finalPath + "\" read back from the disk differs from the photo \"" +
+           copy.photo + "\", so it was not kept. The destination's disk may be failing.";
+}
 
 }  // namespace
 
@@ -99,20 +88,27 @@ std::string NumberedName(const std::string& base, int number) {
     return base + "_" + ThreeDigits(number) + ".jpg";
 }
 
-Destination::Destination(platform::Disk& disk, std::string folder, std::string run)
-    : disk_(disk), folder_(std::move(folder)), run_(std::move(run)) {}
+Destination::Destination(platform::Disk& disk, std::string folder, std::string run, int& nextNumber)
+    : disk_(disk),
+      folder_(std::move(folder)),
+      run_(std::move(run)),
+      nextNumber_(nextNumber),
+      finisher_(std::make_unique<CopyFinisher>(disk)) {}
 
 Destination::~Destination() {
-    if (renamed_) disk_.TryFlushFolder(folder_);
-    if (!runFolder_.empty()) disk_.TryRemoveFolder(runFolder_);
+    // The copy in hand is finished, or removed when it cannot be: nothing half-done stays.
+    finisher_.reset();
+    if (renamed_) disk_.FlushFolder(folder_);
+    CloseRunFolder();
 }
 
-void Destination::Finish() {
-    if (renamed_) disk_.TryFlushFolder(folder_);
+Failure Destination::Finish() {
+    Failure failure = Settle();
+    if (renamed_) disk_.FlushFolder(folder_);
     renamed_ = false;
-    if (!runFolder_.empty()) disk_.TryRemoveFolder(runFolder_);
-    runFolder_.clear();
+    CloseRunFolder();
     runFolderTried_ = false;
+    return failure;
 }
 
 std::string Destination::PathOf(const std::string& name) const {
@@ -130,19 +126,12 @@ void Destination::MarkTaken(const std::string& name) {
     taken_.insert(platform::FoldedName(name));
 }
 
-int Destination::FreeNumber(const std::string& base, int number) const {
-    for (; number <= kLastNumber; ++number) {
-        if (!IsTaken(NumberedName(base, number))) return number;
-    }
-    return 0;
-}
-
 void Destination::Prepare() {
     prepared_ = true;
     std::vector<platform::FolderEntry> entries;
     // A folder that cannot be read (a drop box that may only be written) still takes
     // copies; the renames then find the taken names.
-    listed_ = disk_.ListFolder(folder_, entries, nullptr);
+    if (disk_.ListFolder(folder_, entries) != 0) entries.clear();
     for (const platform::FolderEntry& entry : entries) {
         MarkTaken(entry.name);
         // A link under such a name is someone else's: nothing is removed through it.
@@ -152,18 +141,23 @@ void Destination::Prepare() {
     }
 }
 
-// What a run that was stopped midway left in its folder. Only the names a run gives its
-// unfinished copies are removed, and only what can be removed: a copy that another run is
-// writing is held open, and stays. The folder goes once it is empty.
+// What a run that was stopped midway left in its folder. Only a folder that a run marked as
+// its own is touched, only the names a run gives its unfinished copies are removed, and only
+// what can be removed: a run at work holds its marker and its copies open, and its folder
+// stays. The folder goes once it is empty.
 void Destination::RemoveLeftovers(const std::string& runFolder) {
     std::vector<platform::FolderEntry> entries;
-    if (!disk_.ListFolder(runFolder, entries, nullptr)) return;
+    if (disk_.ListFolder(runFolder, entries) != 0) return;
+    const auto marker = std::find_if(entries.begin(), entries.end(), [](const auto& entry) {
+        return IsPlainFile(entry) && platform::FoldedName(entry.name) == kRunMarker;
+    });
+    if (marker == entries.end()) return;
     for (const platform::FolderEntry& entry : entries) {
-        if (!entry.isFolder && IsUnfinishedName(entry.name)) {
-            disk_.TryRemove(runFolder + "\\" + entry.name);
+        if (IsPlainFile(entry) && IsUnfinishedName(entry.name)) {
+            disk_.Remove(runFolder + "\\" + entry.name);
         }
     }
-    disk_.TryRemoveFolder(runFolder);
+    if (disk_.Remove(runFolder + "\\" + marker->name) == 0) disk_.RemoveFolder(runFolder);
 }
 
 bool Destination::MakeRunFolder() {
@@ -172,127 +166,202 @@ bool Destination::MakeRunFolder() {
         if (k > 0) name += "-" + std::to_string(k);
         if (IsTaken(name)) continue;
         MarkTaken(name);
-        platform::FileError error;
-        if (disk_.MakeHiddenFolder(PathOf(name), &error)) {
-            runFolder_ = PathOf(name);
-            return true;
+        const std::string path = PathOf(name);
+        if (const unsigned long code = disk_.MakeHiddenFolder(path)) {
+            // Anything else under that name is someone else's, and stays as it is.
+            if (platform::IsNameTaken(code)) continue;
+            return false;
         }
-        // Anything else under that name is someone else's, and stays as it is.
-        if (!platform::File::IsNameTaken(error.Cause())) return false;
+        // The marker first: from now on the folder can be told from anything of the user's.
+        if (disk_.Open(marker_, path + "\\" + kRunMarker, platform::OpenMode::CreateNew) != 0) {
+            disk_.RemoveFolder(path);
+            return false;
+        }
+        runFolder_ = path;
+        return true;
     }
     return false;
 }
 
-unsigned long Destination::CreateUnfinished(platform::File& copy, const std::string& copyName,
-                                            int number, std::string& unfinished) {
+// The run's folder goes, as a stopped run's would: the marker and the folder, once nothing
+// of an unfinished copy is left in it.
+void Destination::CloseRunFolder() {
+    if (runFolder_.empty()) return;
+    disk_.Close(marker_);
+    RemoveLeftovers(runFolder_);
+    runFolder_.clear();
+}
+
+// How writing a copy ended, before the copy has its number.
+struct Destination::Written {
+    enum class Step { Done, OpenPhoto, ReadPhoto, Create, WriteCopy, Changed };
+    Step step = Step::Done;
+    unsigned long code = 0;
+};
+
+unsigned long Destination::CreateUnfinished(PendingCopy& copy) {
+    // Named by the run's count of photos: a copy's number is only known once the copy
+    // before it has its name.
+    const int count = ++unfinishedCount_;
+    const std::size_t copyNameLength = NumberedName(copy.base, 0).size();
     const std::string inRunFolder =
-        std::string(kRunFolderPrefix) + run_ + "\\" + std::to_string(number);
-    const bool fits = inRunFolder.size() + 2 <= copyName.size();  // with "-<k>"
-    platform::FileError error;
-    if (fits) {
+        std::string(kRunFolderPrefix) + run_ + "\\" + std::to_string(count);
+    if (inRunFolder.size() + 2 <= copyNameLength) {  // with "-<k>"
         if (!runFolderTried_) {
             runFolderTried_ = true;
             MakeRunFolder();
         }
         if (!runFolder_.empty()) {
-            unfinished = runFolder_ + "\\" + std::to_string(number);
-            if (disk_.Open(copy, unfinished, platform::OpenMode::CreateNew, &error)) return 0;
-            // Another run may have cleared the folder away as a leftover while it was
-            // empty: made again, it takes the copy.
-            platform::FileError again;
-            if (disk_.MakeHiddenFolder(runFolder_, &again) &&
-                disk_.Open(copy, unfinished, platform::OpenMode::CreateNew, &error)) {
+            copy.unfinished = runFolder_ + "\\" + std::to_string(count);
+            if (disk_.Open(copy.file, copy.unfinished, platform::OpenMode::CreateNew) == 0)
                 return 0;
-            }
         }
     }
     // Beside the photos, under a name as short as the copy's; an entry of that name that
     // is not the run's own stays as it is.
+    unsigned long code = platform::NameTakenCode();
     for (int k = 0; k < kRunFolderTries; ++k) {
-        std::string name = "~" + run_ + ThreeDigits(number);
+        std::string name = "~" + run_ + ThreeDigits(count);
         if (k > 0) name += "-" + std::to_string(k);
         if (IsTaken(name)) continue;
-        unfinished = PathOf(name);
-        if (disk_.Open(copy, unfinished, platform::OpenMode::CreateNew, &error)) return 0;
-        if (!platform::File::IsNameTaken(error.Cause())) break;
+        copy.unfinished = PathOf(name);
+        code = disk_.Open(copy.file, copy.unfinished, platform::OpenMode::CreateNew);
+        if (code == 0) return 0;
+        if (!platform::IsNameTaken(code)) break;
     }
-    return error.Cause();
+    copy.unfinished.clear();
+    return code;
 }
 
-bool Destination::CopyWithNumber(framework::MessagePort& messages, int& nextNumber,
-                                 const std::string& sourcePath, const std::string& base) {
-    if (nextNumber > kLastNumber) {
-        messages.Show(kLimitText);
-        return false;
-    }
+bool Destination::HasFreeNumber(const std::string& base) {
+    if (nextNumber_ > kLastNumber) return false;
     if (!prepared_) Prepare();
-    const int number = FreeNumber(base, nextNumber);
-    if (number == 0) {
-        messages.Show(kLimitText);
-        return false;
-    }
-    std::string copyName = NumberedName(base, number);
-    // The number counts as used from here on, whatever happens to this photo.
-    nextNumber = number + 1;
-    MarkTaken(copyName);
+    return FreeNumber(base) != 0;
+}
 
-    platform::FileError error;
-    platform::File source;
-    if (!disk_.Open(source, sourcePath, platform::OpenMode::ReadDenyWrite, &error)) {
-        messages.Show("Error Source " + ErrorText(error));
-        return false;
+int Destination::FreeNumber(const std::string& base) const {
+    for (int number = nextNumber_; number <= kLastNumber; ++number) {
+        if (!IsTaken(NumberedName(base, number))) return number;
     }
-    UnfinishedCopy copy(disk_);
-    if (const unsigned long code = CreateUnfinished(copy.file, copyName, number, copy.path)) {
-        copy.path.clear();
-        CloseQuietly(disk_, source);
-        messages.Show("Error Destination " +
-                      ErrorText(platform::FileError(code, PathOf(copyName))));
-        return false;
-    }
-    // A failure of the copy is told with the name the user would have found it under.
-    try {
-        char buffer[kCopyBuffer];
-        for (;;) {
-            const std::size_t got = disk_.Read(source, buffer, sizeof buffer);
-            if (got == 0) break;
-            disk_.Write(copy.file, buffer, got);
-        }
-        CloseQuietly(disk_, source);
-        // On the disk before it carries the photo's name: a crash after the rename must not
-        // leave a name without its bytes.
-        disk_.Flush(copy.file);
-        for (;;) {
-            const platform::MoveResult moved = disk_.Rename(copy.file, PathOf(copyName), &error);
-            if (moved == platform::MoveResult::Moved) break;
-            if (moved == platform::MoveResult::Failed) {
-                // The system refuses the name itself (too long, say).
-                messages.Show("Error Destination " + ErrorText(error));
-                return false;
-            }
-            // Another program took the name since the folder was read: the next free
-            // number gets the finished copy instead.
-            MarkTaken(copyName);
-            const int next = FreeNumber(base, nextNumber);
-            if (next == 0) {
-                messages.Show(kLimitText);
-                return false;
-            }
-            copyName = NumberedName(base, next);
-            nextNumber = next + 1;
-            MarkTaken(copyName);
-        }
-    } catch (const platform::FileError& failure) {
-        if (failure.FileName() == copy.file.GetFilePath() || failure.FileName() == copy.path) {
-            throw platform::FileError(failure.Cause(), PathOf(copyName));
-        }
-        throw;
-    }
-    copy.named = true;
-    renamed_ = true;
-    // Whole and on the disk under its name; a failing close changes nothing of that.
-    CloseQuietly(disk_, copy.file);
+    return 0;
+}
+
+bool Destination::ReserveName(PendingCopy& copy) {
+    const int number = FreeNumber(copy.base);
+    if (number == 0) return false;
+    // The number counts as used from here on, whatever happens to this photo.
+    nextNumber_ = number + 1;
+    MarkTaken(NumberedName(copy.base, number));
+    copy.finalPath = PathOf(NumberedName(copy.base, number));
     return true;
+}
+
+// The photo's bytes into a new unfinished copy, read once through one buffer, with their
+// digest. A photo that is not as long as it was when it was opened, or that changes its
+// length meanwhile, is not copied: its copy would be neither the photo as it was nor as it is.
+Destination::Written Destination::WriteCopy(PendingCopy& copy) {
+    using Step = Written::Step;
+    platform::File photo;
+    if (const unsigned long code =
+            disk_.Open(photo, copy.photo, platform::OpenMode::ReadDenyWrite)) {
+        return {Step::OpenPhoto, code};
+    }
+    std::uint64_t length = 0;
+    if (const unsigned long code = disk_.Size(photo, length)) return {Step::ReadPhoto, code};
+    if (const unsigned long code = CreateUnfinished(copy)) return {Step::Create, code};
+    DigestOfBytes digest;
+    char buffer[kCopyBuffer];
+    for (;;) {
+        std::size_t got = 0;
+        if (const unsigned long code = disk_.Read(photo, buffer, sizeof buffer, got)) {
+            return {Step::ReadPhoto, code};
+        }
+        if (got == 0) break;
+        digest.Add(buffer, got);
+        if (const unsigned long code = disk_.Write(copy.file, buffer, got)) {
+            return {Step::WriteCopy, code};
+        }
+    }
+    copy.digest = digest.Value();
+    std::uint64_t lengthAfter = 0;
+    if (copy.digest.length != length || disk_.Size(photo, lengthAfter) != 0 ||
+        lengthAfter != length) {
+        return {Step::Changed, 0};
+    }
+    return {};
+}
+
+// What the user is told of a copy that could not be written: of the photo when it could
+// not be read, of the copy, under the name it would have had, when it could not be written.
+std::string Destination::WriteFailure(const Written& written, const PendingCopy& copy) const {
+    switch (written.step) {
+        case Written::Step::OpenPhoto:
+            return "Error Source " + ErrorText(written.code, copy.photo);
+        case Written::Step::ReadPhoto:
+            return platform::FileError(written.code, copy.photo).Message();
+        case Written::Step::Create:
+            return "Error Destination " + ErrorText(written.code, copy.finalPath);
+        case Written::Step::WriteCopy:
+            return platform::FileError(written.code, copy.finalPath).Message();
+        case Written::Step::Changed:
+        case Written::Step::Done:
+            break;
+    }
+    return ChangedText(copy.photo);
+}
+
+Failure Destination::CopyWithNumber(const std::string& sourcePath, const std::string& base) {
+    if (!HasFreeNumber(base)) {
+        if (Failure earlier = Settle()) return earlier;
+        return kLimitText;
+    }
+    auto copy = std::make_unique<PendingCopy>(disk_, sourcePath, base);
+    const Written written = WriteCopy(*copy);
+    // The copy before is told of first, and gets its name first: its photo came first.
+    if (Failure earlier = Settle()) return earlier;
+    if (!ReserveName(*copy)) return kLimitText;
+    if (written.step != Written::Step::Done) return WriteFailure(written, *copy);
+    finisher_->Start(std::move(copy));
+    return std::nullopt;
+}
+
+Failure Destination::Settle() {
+    if (!finisher_->Busy()) return std::nullopt;
+    Finished finished;
+    const std::unique_ptr<PendingCopy> copy = finisher_->Wait(finished);
+    switch (finished.step) {
+        case Finished::Step::Named:
+            renamed_ = true;
+            return std::nullopt;
+        case Finished::Step::NameTaken:
+            return NameElsewhere(*copy);
+        case Finished::Step::Flush:
+            return platform::FileError(finished.code, copy->finalPath).Message();
+        case Finished::Step::ReadBack:
+        case Finished::Step::Rename:
+            // The disk cannot give the copy back, or the system refuses the name itself (too
+            // long, say).
+            return "Error Destination " + ErrorText(finished.code, copy->finalPath);
+        case Finished::Step::Differs:
+            return DiffersText(*copy);
+    }
+    return std::nullopt;
+}
+
+// Another program took the copy's name since the folder was read: the next free number
+// gets the finished copy instead.
+Failure Destination::NameElsewhere(PendingCopy& copy) {
+    for (;;) {
+        if (!ReserveName(copy)) return kLimitText;
+        const unsigned long code = copy.Name();
+        if (code == 0) {
+            renamed_ = true;
+            return std::nullopt;
+        }
+        if (!platform::IsNameTaken(code)) {
+            return "Error Destination " + ErrorText(code, copy.finalPath);
+        }
+    }
 }
 
 }  // namespace transfer

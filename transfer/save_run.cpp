@@ -32,12 +32,11 @@ int ProgressBefore(int index, int count) {
 
 namespace {
 
-// Every photo of the list, in order, into the folder; false once a copy failed. When it
-// returns true every copy is on the disk under its name; either way the run's folder of
-// unfinished copies has gone again.
-bool CopyAll(SaveRunWindow& window, const SaveRunState& state, const std::string& folder,
-             const std::string& title, bool photoDates, const std::string& filteredDate) {
-    Destination destination(state.disk, folder, RunName(platform::ProcessId()));
+// Every photo of the list, in order, into the folder. When nothing is told, every copy is
+// on the disk under its name; either way the run's folder of unfinished copies has gone.
+Failure CopyAll(SaveRunWindow& window, const SaveRunState& state, const std::string& folder,
+                const std::string& title, bool photoDates, const std::string& filteredDate) {
+    Destination destination(state.disk, folder, RunName(platform::ProcessId()), state.nextNumber);
     const int count = state.photos.Count();
     for (int i = 0; i < count; ++i) {
         window.SetProgress(ProgressBefore(i, count));
@@ -51,20 +50,18 @@ bool CopyAll(SaveRunWindow& window, const SaveRunState& state, const std::string
             }
             date = stamp;
         }
-        if (!destination.CopyWithNumber(state.messages, state.nextNumber, photo,
-                                        date + "_" + title)) {
-            return false;
+        if (Failure failure = destination.CopyWithNumber(photo, date + "_" + title)) {
+            return failure;
         }
     }
-    destination.Finish();
-    return true;
+    return destination.Finish();
 }
 
 }  // namespace
 
-void RunSave(SaveRunWindow& window, const SaveRunState& state) {
+SaveResult RunSave(SaveRunWindow& window, const SaveRunState& state) {
     const int count = state.photos.Count();
-    if (count == 0) return;
+    if (count == 0) return {};
 
     window.SetWaitCursor();
     window.SetProgress(0);
@@ -72,17 +69,10 @@ void RunSave(SaveRunWindow& window, const SaveRunState& state) {
 
     // Held whole: a title cut to some length could give two titles one name.
     const std::string title = TitleOfCopies(window.TitleText());
-    if (!TitleFitsFileName(title)) {
-        state.messages.Show(kTitleRefusedText);
-        return;
-    }
+    if (!TitleFitsFileName(title)) return {SaveOutcome::Refused, kTitleRefusedText, {}};
 
-    char chosen[kChosenFolderSize] = {};
-    if (!window.ChooseFolder(state.destFolder, chosen, sizeof chosen)) {
-        state.messages.Show("Exit Select Folder");
-        return;
-    }
-    const std::string folder = chosen;
+    std::string folder;
+    if (!window.ChooseFolder(folder)) return {SaveOutcome::Cancelled, kNoFolderText, {}};
 
     // Decided once for the whole run.
     const std::string typedDate = window.DateText();
@@ -90,13 +80,10 @@ void RunSave(SaveRunWindow& window, const SaveRunState& state) {
     const std::string filteredDate =
         photoDates ? std::string() : FilterTypedDate(typedDate.c_str());
 
-    if (!CopyAll(window, state, folder, title, photoDates, filteredDate)) return;
-
-    window.SetNormalCursor();
-    state.messages.Show("Fotos successfully saved");
-    window.SetProgress(0);
-    window.SetReadyToOpen();
-    window.RememberDestination(folder + "\\");
+    if (Failure failure = CopyAll(window, state, folder, title, photoDates, filteredDate)) {
+        return {SaveOutcome::Failed, *failure, folder};
+    }
+    return {SaveOutcome::Saved, kSavedText, folder};
 }
 
 }  // namespace transfer

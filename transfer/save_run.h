@@ -1,6 +1,7 @@
 // The save run behind Save On PC: asks for the destination folder, then copies every
-// selected photo, in list order, to "<folder>\<date>_<title>_<NNN>.jpg". It talks to the
-// main window only through SaveRunWindow, so the whole run can be followed without one.
+// selected photo, in list order, to "<folder>\<date>_<title>_<NNN>.jpg", and says how it
+// ended. It talks to the main window only through SaveRunWindow, so the whole run can be
+// followed without one.
 #pragma once
 
 #include <string>
@@ -13,14 +14,12 @@ class CPhotoList;
 
 namespace transfer {
 
-// The result buffer handed to the folder chooser.
-constexpr unsigned kChosenFolderSize = 518;
 // The title of the copies when the title edit is empty; the title edit starts with it.
 inline constexpr char kDefaultTitle[] = "picture";
 // The progress bar runs from 0 to this.
 constexpr int kProgressSteps = 10;
 
-// What the run asks of, and tells, the main window.
+// What the run asks of, and shows on, the main window while it runs.
 class SaveRunWindow {
 public:
     virtual ~SaveRunWindow() = default;
@@ -30,30 +29,45 @@ public:
     virtual std::string DateText() = 0;
 
     virtual void SetWaitCursor() = 0;
-    virtual void SetNormalCursor() = 0;
     virtual void SetProgress(int position) = 0;
 
-    // The folder chooser, starting at startFolder; false when no folder was chosen.
-    virtual bool ChooseFolder(const std::string& startFolder, char* folder, unsigned size) = 0;
-
-    // Open Camera enabled, Save On PC disabled, and the window redrawn at once.
-    virtual void SetReadyToOpen() = 0;
-    // The destination folder (with its final backslash) for the next run and the settings.
-    virtual void RememberDestination(const std::string& folder) = 0;
+    // The folder chooser, starting at the remembered destination folder: the chosen folder
+    // (no final backslash, except for a drive's root), or false when none was chosen.
+    virtual bool ChooseFolder(std::string& folder) = 0;
 };
 
 // What the run reads, and the running number it restarts, from the main window's state,
-// with the window's message boxes and the disk the copies go to.
+// with the window's message boxes (for the photos without a date of their own) and the
+// disk the copies go to.
 struct SaveRunState {
     const CPhotoList& photos;
     const char* defaultDateText;  // while the date edit holds exactly this, photo dates count
     bool longDate;
-    const std::string& destFolder;  // where the chooser starts
     int& nextNumber;
     framework::MessagePort& messages;  // modal boxes; each returns once the user closed it
     platform::Disk& disk;
 };
 
+// How a press of Save On PC ended.
+enum class SaveOutcome {
+    NothingToSave,  // no photos: nothing happened
+    Refused,        // the title cannot stand in a file name: nothing was copied
+    Cancelled,      // no folder was chosen: nothing was copied
+    Failed,         // a copy could not be made: the copies before it stay
+    Saved,          // every copy is on the disk under its name, read back equal to its photo
+};
+
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::NothingToSave;
+    // What the user is to be told: the refusal, "Exit Select Folder", the failure, or
+    // "Fotos successfully saved".
+    std::string message;
+    // The chosen folder, as the chooser gave it.
+    std::string folder;
+};
+
+inline constexpr char kSavedText[] = "Fotos successfully saved";
+inline constexpr char kNoFolderText[] = "Exit Select Folder";
 // Said when the title holds a character that Windows refuses in a file name.
 inline constexpr char kTitleRefusedText[] = "The title must not contain \\ / : * ? \" < > |";
 
@@ -66,9 +80,8 @@ bool TitleFitsFileName(const std::string& title, unsigned codePage = platform::A
 // The progress bar's position as the photo `index` (from 0) of `count` starts.
 int ProgressBefore(int index, int count);
 
-// One press of Save On PC. A read, write, flush or rename that fails in a copy throws
-// platform::FileError out of the run, with the unfinished copy already removed. The success
-// message comes only once every copy is on the disk under its name.
-void RunSave(SaveRunWindow& window, const SaveRunState& state);
+// One press of Save On PC, up to the end of the copies; what the user is told of its end,
+// and what the window does after it, is the caller's.
+SaveResult RunSave(SaveRunWindow& window, const SaveRunState& state);
 
 }  // namespace transfer

@@ -1,7 +1,7 @@
 // The texts of the notices about a selection.
 #include "ui/selection_notices.h"
 
-#include "platform/file.h"
+#include "platform/file_error.h"
 #include "transfer/numbered_copy.h"
 
 namespace ui {

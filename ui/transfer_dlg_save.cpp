@@ -7,21 +7,37 @@
 #include "platform/disk.h"
 #include "transfer/browse_for_folder.h"
 #include "transfer/save_run.h"
-#include "ui/save_run_taskbar.h"
+#include "ui/save_run_end.h"
 #include "ui/transfer_dlg.h"
 
+namespace {
+
+// The result buffer handed to the folder chooser.
+constexpr unsigned kChosenFolderSize = 518;
+
+}  // namespace
+
 void CTransferDlg::OnSaveOnPC() {
-    class Window final : public transfer::SaveRunWindow {
+    class Window final : public transfer::SaveRunWindow, public ui::SaveRunEndWindow {
     public:
-        explicit Window(CTransferDlg& dialog) : d_(dialog) {}
+        Window(CTransferDlg& dialog, framework::TaskbarProgress& taskbar)
+            : d_(dialog), taskbar_(taskbar) {}
 
         std::string TitleText() override { return d_.m_titleEdit.GetText(); }
         std::string DateText() override { return d_.m_dateEdit.GetText(); }
         void SetWaitCursor() override { SetCursor(d_.m_hWaitCursor); }
         void SetNormalCursor() override { SetCursor(d_.m_hNormalCursor); }
-        void SetProgress(int position) override { d_.m_progress.SetPos(position); }
-        bool ChooseFolder(const std::string& startFolder, char* folder, unsigned size) override {
-            return BrowseForFolder(d_.m_hWnd, startFolder.c_str(), folder, size);
+        void SetProgress(int position) override {
+            d_.m_progress.SetPos(position);
+            taskbar_.SetValue(position, transfer::kProgressSteps);
+        }
+        bool ChooseFolder(std::string& folder) override {
+            char chosen[kChosenFolderSize] = {};
+            if (!BrowseForFolder(d_.m_hWnd, d_.m_destFolder.c_str(), chosen, sizeof chosen)) {
+                return false;
+            }
+            folder = chosen;
+            return true;
         }
         void SetReadyToOpen() override {
             d_.SetButtonState(ButtonState::ReadyToOpen);
@@ -34,16 +50,13 @@ void CTransferDlg::OnSaveOnPC() {
 
     private:
         CTransferDlg& d_;
+        framework::TaskbarProgress& taskbar_;
     };
 
-    Window window(*this);
-    framework::CTaskbarButton button(AfxGetTaskbarList(), m_hWnd);
-    ui::SaveRunTaskbar run(window, m_messages, button);
+    framework::CTaskbarButton taskbar(AfxGetTaskbarList(), m_hWnd);
+    Window window(*this, taskbar);
     platform::Disk disk;
-    run.Run(
-        [&] {
-            transfer::RunSave(
-                run, {m_photoList, m_dateText, m_longDate, m_destFolder, m_nextNumber, run, disk});
-        },
-        framework::ShowMessage);
+    const transfer::SaveResult result = transfer::RunSave(
+        window, {m_photoList, m_dateText, m_longDate, m_nextNumber, m_messages, disk});
+    ui::EndSaveRun(result, window, m_messages, taskbar);
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "photos/photo_list.h"
-#include "platform/file.h"
+#include "platform/file_error.h"
 #include "test_support.h"
 
 using testing_support::TempDir;

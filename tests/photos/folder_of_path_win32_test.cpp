@@ -6,7 +6,7 @@
 #include <string>
 
 #include "photos/command_line.h"
-#include "platform/file.h"
+#include "platform/file_error.h"
 #include "test_support.h"
 
 using testing_support::TempDir;

@@ -16,12 +16,23 @@ namespace {
 std::vector<std::string> Lines(const TempDir& dir, const std::string& bytes) {
     dir.Write("t.txt", bytes);
     TextFile file;
-    EXPECT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
+    EXPECT_EQ(0u, file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
     std::vector<std::string> lines;
     std::string line;
-    while (file.ReadLine(line)) lines.push_back(line);
-    file.Close();
+    bool whole = true;
+    bool found = false;
+    while (file.ReadLine(line, std::string::npos, whole, found) == 0 && found) {
+        lines.push_back(line);
+    }
     return lines;
+}
+
+// The next line, whole; false at the end.
+bool NextLine(TextFile& file, std::string& line) {
+    bool whole = true;
+    bool found = false;
+    EXPECT_EQ(0u, file.ReadLine(line, std::string::npos, whole, found));
+    return found;
 }
 
 using Lines_ = std::vector<std::string>;
@@ -51,20 +62,20 @@ TEST(TextFile, WritesCrLfAndRereadsFromTheStart) {
     TempDir dir;
     {
         TextFile file;
-        ASSERT_TRUE(file.Open(dir.PathOf("w.txt"), OpenMode::Create));
-        file.WriteLine("[source]");
-        file.WriteLine("");
-        file.Close();
+        ASSERT_EQ(0u, file.Open(dir.PathOf("w.txt"), OpenMode::Create));
+        EXPECT_EQ(0u, file.WriteLine("[source]"));
+        EXPECT_EQ(0u, file.WriteLine(""));
+        EXPECT_EQ(0u, file.Close());
     }
     EXPECT_EQ("[source]\r\n\r\n", dir.Read("w.txt"));
     TextFile file;
-    ASSERT_TRUE(file.Open(dir.PathOf("w.txt"), OpenMode::ReadExclusive));
+    ASSERT_EQ(0u, file.Open(dir.PathOf("w.txt"), OpenMode::ReadExclusive));
     std::string line;
-    ASSERT_TRUE(file.ReadLine(line));
-    ASSERT_TRUE(file.ReadLine(line));
-    EXPECT_FALSE(file.ReadLine(line));
-    file.SeekToBegin();
-    ASSERT_TRUE(file.ReadLine(line));
+    ASSERT_TRUE(NextLine(file, line));
+    ASSERT_TRUE(NextLine(file, line));
+    EXPECT_FALSE(NextLine(file, line));
+    EXPECT_EQ(0u, file.SeekToBegin());
+    ASSERT_TRUE(NextLine(file, line));
     EXPECT_EQ("[source]", line);
 }
 
@@ -88,12 +99,13 @@ TEST(TextFile, LinesLongerThanTheLimitAreCutAndReadToTheirEnd) {
         SCOPED_TRACE(c.bytes);
         dir.Write("t.txt", c.bytes);
         TextFile file;
-        ASSERT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
+        ASSERT_EQ(0u, file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
         std::vector<std::string> lines;
         std::vector<bool> whole;
         std::string line;
         bool lineWhole = false;
-        while (file.ReadLine(line, 3, lineWhole)) {
+        bool found = false;
+        while (file.ReadLine(line, 3, lineWhole, found) == 0 && found) {
             lines.push_back(line);
             whole.push_back(lineWhole);
         }
@@ -106,13 +118,16 @@ TEST(TextFile, LongLineIsPassedOverAcrossManyReads) {
     TempDir dir;
     dir.Write("t.txt", std::string(100000, 'x') + "\r\nnext\r\n");
     TextFile file;
-    ASSERT_TRUE(file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
+    ASSERT_EQ(0u, file.Open(dir.PathOf("t.txt"), OpenMode::ReadExclusive));
     std::string line;
     bool whole = true;
-    ASSERT_TRUE(file.ReadLine(line, 5000, whole));
+    bool found = false;
+    ASSERT_EQ(0u, file.ReadLine(line, 5000, whole, found));
+    ASSERT_TRUE(found);
     EXPECT_FALSE(whole);
     EXPECT_EQ(std::string(5000, 'x'), line);
-    ASSERT_TRUE(file.ReadLine(line, 5000, whole));
+    ASSERT_EQ(0u, file.ReadLine(line, 5000, whole, found));
+    ASSERT_TRUE(found);
     EXPECT_TRUE(whole);
     EXPECT_EQ("next", line);
 }

@@ -13,11 +13,10 @@
 #include "faulty_disk.h"
 #include "photo_corpus.h"
 #include "platform/file.h"
-#include "recorded_messages.h"
+#include "platform/file_error.h"
 #include "test_support.h"
 
 using testing_support::PhotoBytes;
-using testing_support::RecordedMessages;
 using testing_support::TempDir;
 
 namespace {
@@ -32,21 +31,27 @@ protected:
         return source_.PathOf(name);
     }
     static std::string Base(const std::string& dateAndTitle) { return dateAndTitle; }
+    // One photo; false once the run has to stop, with what the user is told in shown_.
     bool Copy(const std::string& sourcePath, const std::string& base) {
-        if (!run_) run_.emplace(disk_, dest_.Path(), kRun);
-        return run_->CopyWithNumber(messages_, next_, sourcePath, base);
+        if (!run_) run_.emplace(disk_, dest_.Path(), kRun, next_);
+        return Told(run_->CopyWithNumber(sourcePath, base));
     }
-    // As at the end of a save run: the folder's names on the disk, the run's folder gone.
-    void Finish() { run_->Finish(); }
+    // As at the end of a save run: the last copy finished, the folder's names on the disk,
+    // the run's folder gone.
+    bool Finish() { return Told(run_->Finish()); }
     // What the user finds in the folder once the run is over and its folder gone.
     std::set<std::string> DestNames() {
         run_.reset();
         return dest_.FileNames();
     }
+    bool Told(const transfer::Failure& failure) {
+        if (failure) shown_.push_back(*failure);
+        return !failure;
+    }
 
     TempDir source_;
     TempDir dest_;
-    RecordedMessages messages_;
+    std::vector<std::string> shown_;
     int next_ = 1;
     testing_support::FaultyDisk disk_;
     std::optional<transfer::Destination> run_;
@@ -71,11 +76,11 @@ TEST_F(NumberedCopy, TakenNamesAreSkippedAndKept) {
         dest_.Write(taken, taken);
     }
     ASSERT_TRUE(Copy(Photo("a.jpg", "photo a"), Base("d")));
-    Finish();
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(6, next_);
     EXPECT_EQ("photo a", dest_.Read("d_005.jpg"));
     EXPECT_EQ("d_003.jpg", dest_.Read("d_003.jpg"));
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(shown_.empty());
 }
 
 TEST_F(NumberedCopy, AGapIsFilledAndTheNumbersOnlyRise) {
@@ -134,11 +139,11 @@ TEST_P(NumberLimit, NoNumberAbove999) {
     }
     if (c.copyName[0] != '\0') expected.insert(c.copyName);
     next_ = c.next;
-    EXPECT_EQ(c.result, Copy(Photo("a.jpg", "A"), Base("d")));
+    EXPECT_EQ(c.result, Copy(Photo("a.jpg", "A"), Base("d")) && Finish());
     EXPECT_EQ(c.nextAfter, next_);
     EXPECT_EQ(expected, DestNames());
-    const Shown limit{"box: Number of files with same title limited by 999"};
-    EXPECT_EQ(c.result ? Shown{} : limit, messages_.shown);
+    const Shown limit{"Number of files with same title limited by 999"};
+    EXPECT_EQ(c.result ? Shown{} : limit, shown_);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,7 +160,7 @@ TEST_F(NumberedCopy, AfterNumber999TheNextPhotoMeetsTheLimitWhateverItsBase) {
     next_ = 999;
     ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d1")));
     EXPECT_FALSE(Copy(Photo("b.jpg", "B"), Base("d2")));
-    EXPECT_EQ(Shown{"box: Number of files with same title limited by 999"}, messages_.shown);
+    EXPECT_EQ(Shown{"Number of files with same title limited by 999"}, shown_);
     EXPECT_EQ((Names{"d1_999.jpg"}), DestNames());
 }
 
@@ -166,13 +171,13 @@ TEST_F(NumberedCopy, CopyHoldsExactlyThePhotosBytes) {
         const std::string bytes = PhotoBytes(size);
         const std::string name = "p" + std::to_string(size) + ".jpg";
         ASSERT_TRUE(Copy(Photo(name, bytes), Base("s" + std::to_string(size))));
-        Finish();
+        ASSERT_TRUE(Finish());
         char copyName[32];
         std::snprintf(copyName, sizeof copyName, "s%zu_%03d.jpg", size, next_ - 1);
         EXPECT_EQ(bytes, dest_.Read(copyName));
         EXPECT_EQ(bytes, source_.Read(name));
     }
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(shown_.empty());
 }
 
 // The photo already has a name of the run's form in the same folder: it is skipped as
@@ -180,7 +185,7 @@ TEST_F(NumberedCopy, CopyHoldsExactlyThePhotosBytes) {
 TEST_F(NumberedCopy, PhotoInsideTheDestinationIsNotOverwritten) {
     dest_.Write("d_001.jpg", "the photo");
     ASSERT_TRUE(Copy(dest_.PathOf("d_001.jpg"), Base("d")));
-    Finish();
+    ASSERT_TRUE(Finish());
     EXPECT_EQ("the photo", dest_.Read("d_001.jpg"));
     EXPECT_EQ("the photo", dest_.Read("d_002.jpg"));
 }
@@ -190,13 +195,13 @@ TEST_F(NumberedCopy, MissingSourceShowsErrorSourceAndUsesTheNumber) {
     const std::string missing = source_.PathOf("IMG_0002.JPG");
     EXPECT_FALSE(Copy(missing, Base("d")));
     EXPECT_EQ(2, next_);
-    ASSERT_EQ(1u, messages_.shown.size());
-    const std::string& shown = messages_.shown[0];
-    EXPECT_EQ(0u, shown.rfind("box: Error Source ", 0)) << shown;
+    ASSERT_EQ(1u, shown_.size());
+    const std::string& shown = shown_[0];
+    EXPECT_EQ(0u, shown.rfind("Error Source ", 0)) << shown;
     EXPECT_NE(std::string::npos, shown.find(missing)) << shown;
     EXPECT_TRUE(DestNames().empty());
 
-    messages_.shown.clear();
+    shown_.clear();
     ASSERT_TRUE(Copy(Photo("IMG_0003.JPG", "C"), Base("d")));
     EXPECT_EQ((Names{"d_002.jpg"}), DestNames());
 }
@@ -206,9 +211,9 @@ TEST_F(NumberedCopy, FileErrorTextIsCutTo1023Characters) {
     while (missing.size() < 1500) missing += "\\abcdefghijklmnopqrstuvwxyz0123456789";
     missing += ".jpg";
     EXPECT_FALSE(Copy(missing, Base("d")));
-    ASSERT_EQ(1u, messages_.shown.size());
-    const std::string prefix = "box: Error Source ";
-    const std::string& shown = messages_.shown[0];
+    ASSERT_EQ(1u, shown_.size());
+    const std::string prefix = "Error Source ";
+    const std::string& shown = shown_[0];
     ASSERT_EQ(prefix.size() + 1023, shown.size());
     // The error text begins with the file's name, so the cut falls inside it.
     EXPECT_EQ(prefix + "\"" + missing.substr(0, 1022), shown);
@@ -218,16 +223,15 @@ TEST_F(NumberedCopy, FileErrorTextIsCutTo1023Characters) {
 TEST_F(NumberedCopy, MissingDestinationFolderShowsErrorDestination) {
     const std::string folder = dest_.PathOf("no such folder");
     const std::string photo = Photo("a.jpg", "A");
-    transfer::Destination missing(disk_, folder, kRun);
-    EXPECT_FALSE(missing.CopyWithNumber(messages_, next_, photo, "d"));
+    transfer::Destination missing(disk_, folder, kRun, next_);
+    const transfer::Failure failure = missing.CopyWithNumber(photo, "d");
     EXPECT_EQ(2, next_);
-    ASSERT_EQ(1u, messages_.shown.size());
-    EXPECT_EQ(0u, messages_.shown[0].rfind(
-                      "box: Error Destination \"" + folder + "\\d_001.jpg\" - Error ", 0))
-        << messages_.shown[0];
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(0u, failure->rfind("Error Destination \"" + folder + "\\d_001.jpg\" - Error ", 0))
+        << *failure;
     EXPECT_TRUE(DestNames().empty());
     // The photo was closed again: it can be removed.
-    platform::File::Remove(photo);
+    EXPECT_EQ(0u, platform::RemoveFile(photo));
 }
 
 // Any entry under a name makes it taken, a folder as much as a file, whether it opens
@@ -236,9 +240,9 @@ TEST_F(NumberedCopy, AFolderUnderTheNameIsSkipped) {
     std::filesystem::create_directory(dest_.Native("d_001.jpg"));
     dest_.Write("d_001.jpg/inside.txt", "kept");
     EXPECT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
-    Finish();
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(3, next_);
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(shown_.empty());
     EXPECT_EQ("A", dest_.Read("d_002.jpg"));
     EXPECT_EQ("kept", dest_.Read("d_001.jpg/inside.txt"));
 }
@@ -254,40 +258,45 @@ TEST_F(NumberedCopy, ANameTakenInAnotherCaseIsSkipped) {
 TEST_F(NumberedCopy, BothFilesAreClosedAfterACopy) {
     const std::string photo = Photo("a.jpg", PhotoBytes(10000));
     ASSERT_TRUE(Copy(photo, Base("d")));
-    Finish();
-    platform::File::Remove(photo);
-    platform::File::Remove(dest_.PathOf("d_001.jpg"));
+    ASSERT_TRUE(Finish());
+    EXPECT_EQ(0u, platform::RemoveFile(photo));
+    EXPECT_EQ(0u, platform::RemoveFile(dest_.PathOf("d_001.jpg")));
     EXPECT_TRUE(DestNames().empty());
 }
 
 // A step of the copy that fails: the unfinished copy goes with the failure, nothing takes
-// the photo's name, the number counts as used, and the photo is as it was. The error names
-// the photo for a read, and otherwise the copy as the user would have found it.
-class FailingStep : public NumberedCopy, public ::testing::WithParamInterface<const char*> {};
+// the photo's name, the number counts as used, and the photo is as it was. The user is told
+// of the photo for a read, and otherwise of the copy as they would have found it.
+struct StepCase {
+    const char* step;
+    const char* prefix;  // before the file error's own text
+    bool namesPhoto;
+};
+
+std::ostream& operator<<(std::ostream& out, const StepCase& c) {
+    return out << c.step;
+}
+
+class FailingStep : public NumberedCopy, public ::testing::WithParamInterface<StepCase> {};
 
 TEST_P(FailingStep, LeavesNoUnfinishedCopyAndNoName) {
     dest_.Write("d_001.jpg", "an earlier copy");
     const std::string bytes = PhotoBytes(3 * 4096 + 7);
     const std::string photo = Photo("a.jpg", bytes);
-    disk_.failAt = GetParam();
+    disk_.failAt = GetParam().step;
     const std::string copyPath = dest_.PathOf("d_002.jpg");
-    if (disk_.failAt == "rename") {
-        // The system refuses the copy's name: told as for a name it refuses to create.
-        EXPECT_FALSE(Copy(photo, Base("d")));
-        const platform::FileError refused(testing_support::FaultyDisk::kFailure, copyPath);
-        EXPECT_EQ((Shown{"box: Error Destination " + refused.Message()}), messages_.shown);
-    } else {
-        try {
-            Copy(photo, Base("d"));
-            ADD_FAILURE() << "no error";
-        } catch (const platform::FileError& error) {
-            EXPECT_EQ(disk_.failAt == "read" ? "photo" : copyPath, error.FileName());
-        }
-        EXPECT_TRUE(messages_.shown.empty());
-    }
+    // A copy is finished while the next photo is copied: its failure may be told then, or
+    // at the end of the run.
+    EXPECT_FALSE(Copy(photo, Base("d")) && Finish());
+    const platform::FileError error(testing_support::FaultyDisk::kFailure,
+                                    GetParam().namesPhoto ? photo : copyPath);
+    EXPECT_EQ(Shown{GetParam().prefix + error.Message()}, shown_);
     EXPECT_EQ(3, next_);
-    // Even before the run is over, nothing but the earlier copy is left.
-    EXPECT_EQ((Names{"d_001.jpg"}), FilesBelow(dest_.Native("")));
+    // Even before the run is over, nothing but the earlier copy is left, beside the run's
+    // marker while the run is at work.
+    Names below = FilesBelow(dest_.Native(""));
+    below.erase(std::string("~bvt1/") + transfer::kRunMarker);
+    EXPECT_EQ((Names{"d_001.jpg"}), below);
     EXPECT_EQ((Names{"d_001.jpg"}), DestNames());
     EXPECT_EQ("an earlier copy", dest_.Read("d_001.jpg"));
     EXPECT_EQ(bytes, source_.Read("a.jpg"));
@@ -296,22 +305,118 @@ TEST_P(FailingStep, LeavesNoUnfinishedCopyAndNoName) {
     disk_.failAt.clear();
     next_ = 1;
     ASSERT_TRUE(Copy(photo, Base("d")));
-    Finish();
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(bytes, dest_.Read("d_002.jpg"));
     EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg"}), DestNames());
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, FailingStep, ::testing::Values("read", "write", "flush", "rename"));
+INSTANTIATE_TEST_SUITE_P(Steps, FailingStep,
+                         ::testing::Values(StepCase{"read", "", true}, StepCase{"write", "", false},
+                                           StepCase{"flush", "", false},
+                                           StepCase{"read back", "Error Destination ", false},
+                                           StepCase{"rename", "Error Destination ", false}),
+                         [](const auto& info) {
+                             std::string name = info.param.step;
+                             name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
+                             return name;
+                         });
+
+// What the disk gives back of the second of three copies is not what was written: a byte
+// changed, bytes missing or bytes added. That copy never gets a photo's name, the user is
+// told which photo and which copy, the copy before stays, and the run stops there.
+struct Lie {
+    const char* name;
+    void (*change)(std::string& bytes);
+};
+
+std::ostream& operator<<(std::ostream& out, const Lie& lie) {
+    return out << lie.name;
+}
+
+class DiskGivesBack : public NumberedCopy, public ::testing::WithParamInterface<Lie> {};
+
+TEST_P(DiskGivesBack, AnythingButTheWholePhotoAndTheCopyIsNeverNamed) {
+    const std::string a = PhotoBytes(40000) + "a";
+    const std::string b = PhotoBytes(40000) + "b";
+    disk_.lieAbout = 2;
+    disk_.lie = GetParam().change;
+    const bool saved = Copy(Photo("a.jpg", a), Base("d1_T")) &&
+                       Copy(Photo("b.jpg", b), Base("d1_T")) &&
+                       Copy(Photo("c.jpg", PhotoBytes(40000)), Base("d1_T")) && Finish();
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(
+        (Shown{"The copy \"" + dest_.PathOf("d1_T_002.jpg") +
+               "\" read back from the disk differs from the photo \"" + source_.PathOf("b.jpg") +
+               "\", so it was not kept. The destination's disk may be failing."}),
+        shown_);
+    EXPECT_EQ((Names{"d1_T_001.jpg"}), DestNames());
+    EXPECT_EQ((Names{"d1_T_001.jpg"}), FilesBelow(dest_.Native("")));
+    EXPECT_EQ(a, dest_.Read("d1_T_001.jpg"));
+    EXPECT_EQ(b, source_.Read("b.jpg"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lies, DiskGivesBack,
+    ::testing::Values(Lie{"OneByte", [](std::string& bytes) { bytes[5000] ^= 0x20; }},
+                      Lie{"Shorter", [](std::string& bytes) { bytes.pop_back(); }},
+                      Lie{"ShorterByABlock",
+                          [](std::string& bytes) { bytes.resize(bytes.size() - 4096); }},
+                      Lie{"Longer", [](std::string& bytes) { bytes.append(4096, '\0'); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The second photo is cut short or grows while it is copied (a card that ends a file early,
+// a program writing to it): neither the photo as it was nor as it is would be saved.
+class PhotoChanges : public NumberedCopy, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PhotoChanges, WhileItIsCopiedItIsNotSaved) {
+    disk_.changeDuring = 2;
+    disk_.change = GetParam();
+    const std::string a = PhotoBytes(10000);
+    EXPECT_TRUE(Copy(Photo("a.jpg", a), Base("d")));
+    EXPECT_FALSE(Copy(Photo("b.jpg", PhotoBytes(3000000)), Base("d")));
+    EXPECT_EQ((Shown{"The photo \"" + source_.PathOf("b.jpg") +
+                     "\" changed while it was being copied, so its copy was not kept."}),
+              shown_);
+    EXPECT_EQ((Names{"d_001.jpg"}), DestNames());
+    EXPECT_EQ(a, dest_.Read("d_001.jpg"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, PhotoChanges, ::testing::Values("shrink", "grow"));
+
+// While one copy is written through to the disk and read back, the next photo is read: the
+// card never waits for the disk.
+TEST_F(NumberedCopy, ACopyIsFinishedWhileTheNextPhotoIsRead) {
+    disk_.firstFlushAwaitsNextRead = true;
+    const std::string a = PhotoBytes(100000) + "a";
+    const std::string b = PhotoBytes(100000) + "b";
+    ASSERT_TRUE(Copy(Photo("a.jpg", a), Base("d")));
+    ASSERT_TRUE(Copy(Photo("b.jpg", b), Base("d")));
+    ASSERT_TRUE(Finish());
+    const std::vector<std::string> events = disk_.Events();
+    const auto at = [&](const std::string& event) {
+        return std::find(events.begin(), events.end(), event) - events.begin();
+    };
+    EXPECT_LT(at("read photo b.jpg"), at("flushed 1")) << testing::PrintToString(events);
+    // Each copy: written through, read back, named; the folder's names last.
+    for (const auto& [unfinished, name] : {std::pair{"1", "d_001.jpg"}, {"2", "d_002.jpg"}}) {
+        EXPECT_LT(at(std::string("flush ") + unfinished),
+                  at(std::string("read back ") + unfinished));
+        EXPECT_LT(at(std::string("read back ") + unfinished), at(std::string("rename ") + name));
+    }
+    EXPECT_EQ("flush the folder", events.back());
+    EXPECT_EQ(a, dest_.Read("d_001.jpg"));
+    EXPECT_EQ(b, dest_.Read("d_002.jpg"));
+}
 
 TEST_F(NumberedCopy, AnUnfinishedCopyThatCannotBeCreatedEndsTheRunWithErrorDestination) {
     disk_.failAt = "create";
     EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
     EXPECT_EQ(2, next_);
     EXPECT_EQ(
-        (Shown{"box: Error Destination " +
+        (Shown{"Error Destination " +
                platform::FileError(testing_support::FaultyDisk::kFailure, dest_.PathOf("d_001.jpg"))
                    .Message()}),
-        messages_.shown);
+        shown_);
     EXPECT_TRUE(DestNames().empty());
 }
 
@@ -326,9 +431,8 @@ TEST_F(NumberedCopy, ANameTakenAtTheRenameMovesToTheNextNumber) {
     };
     const std::string bytes = PhotoBytes(5000);
     ASSERT_TRUE(Copy(Photo("a.jpg", bytes), Base("d")));
-    Finish();
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(5, next_);
-    EXPECT_TRUE(messages_.shown.empty());
     EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg", "d_003.jpg", "d_004.jpg"}), DestNames());
     EXPECT_EQ("someone else's", dest_.Read("d_001.jpg"));
     EXPECT_EQ("older", dest_.Read("d_002.jpg"));
@@ -341,53 +445,54 @@ TEST_F(NumberedCopy, ANameTakenAtTheRenameOfNumber999MeetsTheLimit) {
     disk_.beforeRename = [&](const std::string& name) {
         dest_.Write(name.substr(name.rfind('\\') + 1), "someone else's");
     };
-    EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")));
-    EXPECT_EQ((Shown{"box: Number of files with same title limited by 999"}), messages_.shown);
+    EXPECT_FALSE(Copy(Photo("a.jpg", "A"), Base("d")) && Finish());
+    EXPECT_EQ((Shown{"Number of files with same title limited by 999"}), shown_);
     EXPECT_EQ((Names{"d_999.jpg"}), FilesBelow(dest_.Native("")));
     EXPECT_EQ((Names{"d_999.jpg"}), DestNames());
     EXPECT_EQ("someone else's", dest_.Read("d_999.jpg"));
 }
 
-// The unfinished copies of runs that were killed are removed at the next run's first
-// copy, and their folders with them; every entry of the user's stays as it was, even one
-// under the name the run would give its own folder, and the run goes on.
-TEST_F(NumberedCopy, LeftoversOfInterruptedRunsGoAndNothingOfTheUsersIsTouched) {
-    std::filesystem::create_directories(dest_.Native("~bvzz"));
-    dest_.Write("~bvzz/001", "half a photo");
-    dest_.Write("~bvzz/002", "a whole one");
-    std::filesystem::create_directories(dest_.Native("~BV9K-1"));
-    dest_.Write("~BV9K-1/007", "half another");
-    dest_.Write("~bvt1", "the user's file under the run's folder name");
-    std::filesystem::create_directories(dest_.Native("~bvt1-1"));
-    dest_.Write("~bvt1-1/notes.part", "the user's unfinished download");
-    dest_.Write("~bvt1-1/003.txt", "the user's");
-    std::filesystem::create_directories(dest_.Native("~bvempty-folder"));
-    dest_.Write("~t1001", "the user's file under the name beside the photos");
-    dest_.Write("IMG_0001.JPG", "a photo");
+// What runs that were killed left in their marked folders is removed at the next run's
+// first copy, and their folders with them. Every entry of the user's stays as it was: a
+// folder named like a run's folder without the mark (with files named as unfinished copies
+// are, or empty), a file under the run's own folder name, a file under the name beside the
+// photos. And the run goes on.
+TEST_F(NumberedCopy, LeftoversOfKilledRunsGoAndNothingOfTheUsersIsTouched) {
+    const auto killedRun = [&](const std::string& folder, const std::vector<std::string>& copies) {
+        std::filesystem::create_directories(dest_.Native(folder));
+        dest_.Write(folder + "/" + transfer::kRunMarker, "");
+        for (const std::string& copy : copies) dest_.Write(folder + "/" + copy, "half a photo");
+    };
+    killedRun("~bvzz", {"1", "002"});
+    killedRun("~BV9K-1", {"7"});
+    killedRun("~bvq3", {});
+    const Names users{"~bv1/001",        "~bv1/12",        "~bv1/notes.txt", "~BV5/001",
+                      "~Bv6-2/001",      "~bvabcdefg/001", "~bvt1",          "~bvt1-1/notes.part",
+                      "~bvt1-1/003.txt", "~t1001",         "IMG_0001.JPG"};
+    for (const std::string& name : users) {
+        std::filesystem::create_directories(dest_.Native(name).parent_path());
+        dest_.Write(name, "the user's " + name);
+    }
+    std::filesystem::create_directories(dest_.Native("~bvabc"));
     ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
     ASSERT_TRUE(Copy(Photo("b.jpg", "B"), Base("d")));
-    Finish();
-    EXPECT_EQ((Names{"IMG_0001.JPG", "d_001.jpg", "d_002.jpg", "~bvt1", "~bvt1-1/003.txt",
-                     "~bvt1-1/notes.part", "~t1001"}),
-              FilesBelow(dest_.Native("")));
-    EXPECT_TRUE(std::filesystem::is_directory(dest_.Native("~bvempty-folder")));
-    EXPECT_EQ("the user's file under the run's folder name", dest_.Read("~bvt1"));
-    EXPECT_EQ("the user's unfinished download", dest_.Read("~bvt1-1/notes.part"));
+    ASSERT_TRUE(Finish());
+    Names expected = users;
+    expected.insert({"d_001.jpg", "d_002.jpg"});
+    EXPECT_EQ(expected, FilesBelow(dest_.Native("")));
+    for (const std::string& name : users) EXPECT_EQ("the user's " + name, dest_.Read(name));
+    EXPECT_TRUE(std::filesystem::is_directory(dest_.Native("~bvabc")));
     EXPECT_EQ("A", dest_.Read("d_001.jpg"));
     EXPECT_EQ("B", dest_.Read("d_002.jpg"));
-    EXPECT_TRUE(messages_.shown.empty());
 }
 
-// Another Brenvale saving into the same folder takes this run's folder, empty between two
-// copies, for a leftover and removes it: the next copy makes it again, in the same place.
-TEST_F(NumberedCopy, ARunFolderClearedAwayMeanwhileIsMadeAgain) {
+// A run's folder is marked before its first copy and holds nothing once the run is over.
+TEST_F(NumberedCopy, ARunsFolderIsMarkedWhileItWorksAndGoesAtItsEnd) {
     ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("230714_Trip")));
-    ASSERT_TRUE(std::filesystem::remove(dest_.Native("~bvt1")));
-    ASSERT_TRUE(Copy(Photo("b.jpg", "B"), Base("230714_Trip")));
-    Finish();
-    EXPECT_EQ(dest_.PathOf("~bvt1\\2"), disk_.created.back());
-    EXPECT_EQ((Names{"230714_Trip_001.jpg", "230714_Trip_002.jpg"}), FilesBelow(dest_.Native("")));
-    EXPECT_EQ("B", dest_.Read("230714_Trip_002.jpg"));
+    EXPECT_TRUE(dest_.Exists(std::string("~bvt1/") + transfer::kRunMarker));
+    ASSERT_TRUE(Finish());
+    EXPECT_EQ(dest_.PathOf("~bvt1\\1"), disk_.Created().back());
+    EXPECT_EQ((Names{"230714_Trip_001.jpg"}), DestNames());
 }
 
 // No unfinished copy has a longer path than the copy it becomes: every folder whose copies
@@ -397,10 +502,10 @@ TEST_F(NumberedCopy, AnUnfinishedPathIsNeverLongerThanTheCopysOwn) {
     for (const std::string base : {"d", "d1_T", "230714_Holiday", "_"}) {
         ASSERT_TRUE(Copy(Photo(base + ".jpg", base), Base(base)));
     }
-    Finish();
+    ASSERT_TRUE(Finish());
     const std::vector<std::string> names{"d_001.jpg", "d1_T_002.jpg", "230714_Holiday_003.jpg",
                                          "__004.jpg"};
-    const std::vector<std::string>& created = disk_.created;
+    const std::vector<std::string> created = disk_.Created();
     ASSERT_EQ(names.size(), created.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         EXPECT_LE(created[i].size(), dest_.PathOf(names[i]).size()) << created[i];
@@ -415,22 +520,34 @@ TEST_F(NumberedCopy, AFolderThatCannotBeListedTakesTheCopies) {
     disk_.failAt = "list";
     ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("d")));
     ASSERT_TRUE(Copy(Photo("b.jpg", "B"), Base("d")));
-    Finish();
+    ASSERT_TRUE(Finish());
     EXPECT_EQ(4, next_);
-    EXPECT_TRUE(messages_.shown.empty());
     EXPECT_EQ((Names{"d_001.jpg", "d_002.jpg", "d_003.jpg"}), FilesBelow(dest_.Native("")));
     EXPECT_EQ("older", dest_.Read("d_001.jpg"));
     EXPECT_EQ("A", dest_.Read("d_002.jpg"));
 }
 
 // A folder where no subfolder can be made: the unfinished copies are written beside the
-// photos, and still carry a photo's name only once they are whole.
+// photos, and still carry a photo's name only once they are whole. When every name for it
+// there is taken, the user is told, and nothing is written.
 TEST_F(NumberedCopy, AFolderWithoutSubfoldersTakesTheCopies) {
     disk_.failAt = "mkdir";
     ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("230714_Holiday")));
-    Finish();
-    EXPECT_EQ((std::vector<std::string>{dest_.PathOf("~t1001")}), disk_.created);
+    ASSERT_TRUE(Finish());
+    EXPECT_EQ((std::vector<std::string>{dest_.PathOf("~t1001")}), disk_.Created());
     EXPECT_EQ((Names{"230714_Holiday_001.jpg"}), FilesBelow(dest_.Native("")));
+
+    run_.reset();
+    next_ = 1;
+    dest_.Write("~t1001", "the user's");
+    for (int k = 1; k < 10; ++k) dest_.Write("~t1001-" + std::to_string(k), "the user's");
+    EXPECT_FALSE(Copy(Photo("b.jpg", "B"), Base("230714_Holiday")));
+    ASSERT_EQ(1u, shown_.size());
+    EXPECT_EQ(
+        0u, shown_[0].rfind(
+                "Error Destination \"" + dest_.PathOf("230714_Holiday_002.jpg") + "\" - Error ", 0))
+        << shown_[0];
+    EXPECT_EQ(11u, DestNames().size());
 }
 
 // Wine looks up a missing name by reading the whole folder: the run reads the folder
@@ -440,11 +557,11 @@ TEST_F(NumberedCopy, ABigFolderIsReadOnceAndEachPhotoLooksUpOneMissingName) {
     for (const char* taken : {"d_001.jpg", "d_002.jpg", "d_003.jpg"}) dest_.Write(taken, "x");
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(Copy(Photo("p" + std::to_string(i) + ".jpg", "P"), Base("d")));
-        EXPECT_EQ(std::string::npos, disk_.created.back().find("\\~t1")) << "beside the photos";
+        EXPECT_EQ(std::string::npos, disk_.Created().back().find("\\~t1")) << "beside the photos";
     }
-    Finish();
-    EXPECT_EQ(1, disk_.watchedListings);
-    EXPECT_EQ(5 + 1, disk_.missingLookups);
+    ASSERT_TRUE(Finish());
+    EXPECT_EQ(1, disk_.WatchedListings());
+    EXPECT_EQ(5 + 1, disk_.MissingLookups());
     EXPECT_EQ(9, next_);
     EXPECT_EQ("P", dest_.Read("d_008.jpg"));
 }

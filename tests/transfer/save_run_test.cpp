@@ -13,7 +13,7 @@
 #include "file_time.h"
 #include "photo_corpus.h"
 #include "photos/photo_list.h"
-#include "platform/file.h"
+#include "platform/file_error.h"
 #include "platform/system.h"
 #include "test_support.h"
 #include "transfer/date_stamp.h"
@@ -34,8 +34,6 @@ const char kDefaultDate[] = "Date of foto";
 // order, its message boxes included. Dates and copies are the real ones, on real files.
 class RecordingWindow : public transfer::SaveRunWindow, public framework::MessagePort {
 public:
-    RecordingWindow(const TempDir& photos, const TempDir& dest) : photos_(photos), dest_(dest) {}
-
     std::string title = "Holiday";
     std::string date = kDefaultDate;
     std::optional<std::string> chosenFolder;  // nothing: the user cancels the chooser
@@ -47,45 +45,18 @@ public:
         return date;
     }
     void SetWaitCursor() override { events.push_back("wait cursor"); }
-    void SetNormalCursor() override { events.push_back("normal cursor"); }
     void SetProgress(int position) override {
         events.push_back("progress " + std::to_string(position));
     }
-    bool ChooseFolder(const std::string& start, char* folder, unsigned size) override {
-        events.push_back("chooser at " + start + " size " + std::to_string(size));
+    bool ChooseFolder(std::string& folder) override {
+        events.push_back("chooser");
         if (!chosenFolder) return false;
-        chosenFolder->copy(folder, size - 1);
-        folder[std::min<std::size_t>(chosenFolder->size(), size - 1)] = '\0';
+        folder = *chosenFolder;
         return true;
     }
-    void SetReadyToOpen() override { events.push_back("ready to open"); }
-    void RememberDestination(const std::string& folder) override {
-        events.push_back("remember " + Short(folder));
-    }
 
-    void Show(const std::string& text) override {
-        events.push_back("box: " + Short(text));
-        if (text == "Fotos successfully saved") {
-            for (const std::string& name : dest_.FileNames()) {
-                if (name.find('~') != std::string::npos) events.push_back(name + " is still there");
-            }
-        }
-    }
+    void Show(const std::string& text) override { events.push_back("box: " + text); }
     void ShowSystemError(const std::string& text) override { Show("error " + text); }
-
-private:
-    // Paths in the scratch folders, shortened to read well in failure messages.
-    std::string Short(std::string path) const {
-        for (const auto& [dir, name] : {std::pair{&photos_, "<photos>"}, {&dest_, "<dest>"}}) {
-            for (std::size_t at; (at = path.find(dir->Path())) != std::string::npos;) {
-                path.replace(at, dir->Path().size(), name);
-            }
-        }
-        return path;
-    }
-
-    const TempDir& photos_;
-    const TempDir& dest_;
 };
 
 std::string DateText(const char* when) {
@@ -109,9 +80,8 @@ protected:
             AddPhoto("IMG_" + std::to_string(i) + ".JPG", "2023:07:14");
     }
     void ChooseDest() { window_.chosenFolder = dest_.Path(); }
-    void Run() {
-        RunSave(window_,
-                {list_, kDefaultDate, longDate_, destFolder_, nextNumber_, window_, *disk_});
+    transfer::SaveResult Run() {
+        return RunSave(window_, {list_, kDefaultDate, longDate_, nextNumber_, window_, *disk_});
     }
     Names DestNames() const { return dest_.FileNames(); }
 
@@ -119,30 +89,35 @@ protected:
     TempDir dest_;
     CPhotoList list_;
     bool longDate_ = false;
-    std::string destFolder_ = "D:\\Pictures\\";
     int nextNumber_ = 42;
-    RecordingWindow window_{photos_, dest_};
+    RecordingWindow window_;
     testing_support::FaultyDisk faultyDisk_;
     platform::Disk* disk_ = &faultyDisk_;
 };
 
-// Each copy is on the disk before it gets its name, and before the next photo is begun.
-// The success message comes once the folder's names are on the disk too, and the run's
-// folder of unfinished copies has gone.
+// Each copy is on the disk and read back from it before it gets its name; the run says
+// it saved once the folder's names are on the disk too and the run's folder of unfinished
+// copies has gone.
 TEST_F(SaveRun, ACompleteRunInOrder) {
     AddPhoto("a.jpg", "2023:07:14");
     AddPhoto("b.jpg", nullptr);
     testing_support::SetLastWriteTimeUtc(photos_.PathOf("b.jpg"), 2023, 6, 1, 12, 0);
-    faultyDisk_.events = &window_.events;
     faultyDisk_.watched = dest_.Path();
     ChooseDest();
-    Run();
-    EXPECT_EQ(window_.events,
-              (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 518",
-                      "read date", "progress 5", "flush 1", "rename 230714_Holiday_001.jpg",
-                      "progress 10", "flush 2", "rename 230601_Holiday_002.jpg", "flush the folder",
-                      "normal cursor", "box: Fotos successfully saved", "progress 0",
-                      "ready to open", "remember <dest>\\"}));
+    const transfer::SaveResult result = Run();
+    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Saved);
+    EXPECT_EQ(result.message, "Fotos successfully saved");
+    EXPECT_EQ(result.folder, dest_.Path());
+    EXPECT_EQ(window_.events, (Events{"wait cursor", "progress 0", "chooser", "read date",
+                                      "progress 5", "progress 10"}));
+    Events finishing;
+    for (const std::string& event : faultyDisk_.Events()) {
+        if (event.rfind("read photo", 0) != 0) finishing.push_back(event);
+    }
+    EXPECT_EQ(finishing,
+              (Events{"flush 1", "read back 1", "rename 230714_Holiday_001.jpg", "flush 2",
+                      "read back 2", "rename 230601_Holiday_002.jpg", "flush the folder"}));
+    EXPECT_EQ(DestNames(), (Names{"230714_Holiday_001.jpg", "230601_Holiday_002.jpg"}));
     EXPECT_EQ(dest_.Read("230714_Holiday_001.jpg"), photos_.Read("a.jpg"));
     EXPECT_EQ(dest_.Read("230601_Holiday_002.jpg"), photos_.Read("b.jpg"));
     EXPECT_EQ(nextNumber_, 3);
@@ -155,14 +130,13 @@ struct ProgressCase {
 
 class Progress : public SaveRun, public ::testing::WithParamInterface<ProgressCase> {};
 
-TEST_P(Progress, IsSetBeforeEachCopyAndBackToZeroAtTheEnd) {
+TEST_P(Progress, IsSetBeforeEachCopy) {
     AddPhotos(GetParam().photos);
     ChooseDest();
-    Run();
+    EXPECT_EQ(Run().outcome, transfer::SaveOutcome::Saved);
     Events expected{"progress 0"};
     for (int position : GetParam().positions)
         expected.push_back("progress " + std::to_string(position));
-    expected.push_back("progress 0");
     Events seen;
     for (const std::string& event : window_.events) {
         if (event.rfind("progress", 0) == 0) seen.push_back(event);
@@ -207,9 +181,8 @@ TEST_P(Naming, GivesTheNamesOfTheRules) {
     window_.date = GetParam().date;
     longDate_ = GetParam().longDate;
     ChooseDest();
-    Run();
+    EXPECT_EQ(Run().outcome, transfer::SaveOutcome::Saved);
     EXPECT_EQ(DestNames(), GetParam().copies);
-    EXPECT_EQ(window_.events.back(), "remember <dest>\\");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -268,17 +241,17 @@ TEST_F(SaveRun, TheTypedDateIsReadOnce) {
 
 TEST_F(SaveRun, EmptyListDoesNothing) {
     ChooseDest();
-    Run();
+    EXPECT_EQ(Run().outcome, transfer::SaveOutcome::NothingToSave);
     EXPECT_EQ(window_.events, Events{});
     EXPECT_EQ(nextNumber_, 42);
 }
 
 TEST_F(SaveRun, CancelledChooserEndsBeforeAnyCopy) {
     AddPhotos(2);
-    Run();
-    EXPECT_EQ(window_.events,
-              (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 518",
-                      "box: Exit Select Folder"}));
+    const transfer::SaveResult result = Run();
+    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Cancelled);
+    EXPECT_EQ(result.message, "Exit Select Folder");
+    EXPECT_EQ(window_.events, (Events{"wait cursor", "progress 0", "chooser"}));
     EXPECT_EQ(nextNumber_, 1);
     EXPECT_EQ(DestNames(), Names{});
 }
@@ -287,44 +260,47 @@ TEST_F(SaveRun, AFailedCopyEndsTheRunWhereItIs) {
     AddPhotos(4);
     std::filesystem::remove(photos_.Native("IMG_2.JPG"));
     ChooseDest();
-    Run();
+    const transfer::SaveResult result = Run();
     // The photo that has gone has no date either: its stamp stays empty.
     const auto second = std::find(window_.events.begin(), window_.events.end(), "progress 5");
     ASSERT_NE(second, window_.events.end());
-    Events tail(second, window_.events.end());
-    ASSERT_EQ(tail.size(), 3u);
-    EXPECT_EQ(tail.back().rfind("box: Error Source \"<photos>\\IMG_2.JPG\"", 0), 0u) << tail.back();
-    tail.back() = "box: Error Source";
-    EXPECT_EQ(tail, (Events{"progress 5", "box: Invalid Handle Value", "box: Error Source"}));
+    EXPECT_EQ(Events(second, window_.events.end()),
+              (Events{"progress 5", "box: Invalid Handle Value"}));
+    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Failed);
+    EXPECT_EQ(result.message.rfind("Error Source \"" + photos_.PathOf("IMG_2.JPG") + "\"", 0), 0u)
+        << result.message;
     EXPECT_EQ(DestNames(), (Names{"230714_Holiday_001.jpg"}));
     EXPECT_EQ(nextNumber_, 3);  // the failed copy's number counts as used
 
     // Pressed again with the photo back: numbering starts at 1 and skips the taken name.
     WritePhoto("IMG_2.JPG", "2023:07:14");
-    window_.events.clear();
-    Run();
+    EXPECT_EQ(Run().outcome, transfer::SaveOutcome::Saved);
     EXPECT_EQ(DestNames(),
               (Names{"230714_Holiday_001.jpg", "230714_Holiday_002.jpg", "230714_Holiday_003.jpg",
                      "230714_Holiday_004.jpg", "230714_Holiday_005.jpg"}));
-    EXPECT_EQ(window_.events.back(), "remember <dest>\\");
 }
 
-// The second photo cannot be read to its end: the error leaves the run for the window's
-// failure report, the unfinished copy and the working folder have gone with it.
-TEST_F(SaveRun, AFileErrorLeavesTheRunAtOnce) {
+// The second photo cannot be read to its end: the run ends there, telling of the photo,
+// and the unfinished copy and the working folder have gone with it.
+TEST_F(SaveRun, AReadFailureEndsTheRunAtOnce) {
     struct SecondPhotoFails : testing_support::FaultyDisk {
-        std::size_t Read(platform::File& file, void* buffer, std::size_t count) override {
-            const std::string& path = file.GetFilePath();
+        unsigned long Read(platform::File& file, void* buffer, std::size_t count,
+                           std::size_t& done) override {
+            const std::string& path = file.Path();
             if (path.size() > 9 && path.compare(path.size() - 9, 9, "IMG_2.JPG") == 0) {
-                throw platform::FileError(kFailure, path);
+                return kFailure;
             }
-            return FaultyDisk::Read(file, buffer, count);
+            return FaultyDisk::Read(file, buffer, count, done);
         }
     } disk;
     disk_ = &disk;
     AddPhotos(3);
     ChooseDest();
-    EXPECT_THROW(Run(), platform::FileError);
+    const transfer::SaveResult result = Run();
+    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Failed);
+    EXPECT_EQ(result.message, platform::FileError(testing_support::FaultyDisk::kFailure,
+                                                  photos_.PathOf("IMG_2.JPG"))
+                                  .Message());
     EXPECT_EQ(window_.events.back(), "progress 6");
     EXPECT_EQ(DestNames(), (Names{"230714_Holiday_001.jpg"}));
 }
@@ -337,9 +313,10 @@ TEST_P(TitleRefused, BeforeTheChooser) {
     AddPhotos(2);
     window_.title = GetParam();
     ChooseDest();
-    Run();
-    EXPECT_EQ(window_.events, (Events{"wait cursor", "progress 0",
-                                      "box: The title must not contain \\ / : * ? \" < > |"}));
+    const transfer::SaveResult result = Run();
+    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Refused);
+    EXPECT_EQ(result.message, "The title must not contain \\ / : * ? \" < > |");
+    EXPECT_EQ(window_.events, (Events{"wait cursor", "progress 0"}));
     EXPECT_EQ(DestNames(), Names{});
 }
 
@@ -374,9 +351,10 @@ TEST_F(SaveRun, ATitleTooLongForANameIsHeldWholeAndRefusedByTheSystem) {
     AddPhotos(1);
     window_.title = std::string(300, 't');
     ChooseDest();
-    Run();
-    EXPECT_EQ(window_.events.back().rfind("box: Error Destination ", 0), 0u);
-    EXPECT_NE(window_.events.back().find("230714_" + std::string(300, 't') + "_001.jpg"),
+    const transfer::SaveResult result = Run();
+    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Failed);
+    EXPECT_EQ(result.message.rfind("Error Destination ", 0), 0u);
+    EXPECT_NE(result.message.find("230714_" + std::string(300, 't') + "_001.jpg"),
               std::string::npos);
     EXPECT_EQ(DestNames(), Names{});
 }
@@ -385,30 +363,29 @@ TEST_F(SaveRun, ADriveRootGetsASecondBackslash) {
     // A drive of its own, that takes any folder and refuses every copy by name.
     struct Drive : platform::Disk {
         Events* events = nullptr;
-        bool ListFolder(const std::string& folder, std::vector<platform::FolderEntry>& entries,
-                        platform::FileError*) override {
+        unsigned long ListFolder(const std::string& folder,
+                                 std::vector<platform::FolderEntry>& entries) override {
             events->push_back("list " + folder);
             entries.clear();
-            return true;
+            return 0;
         }
-        bool MakeHiddenFolder(const std::string&, platform::FileError*) override { return true; }
-        bool Open(platform::File& file, const std::string& path, platform::OpenMode mode,
-                  platform::FileError* error) override {
-            if (mode != platform::OpenMode::CreateNew) return Disk::Open(file, path, mode, error);
+        unsigned long MakeHiddenFolder(const std::string&) override { return 0; }
+        unsigned long Open(platform::File& file, const std::string& path,
+                           platform::OpenMode mode) override {
+            if (mode != platform::OpenMode::CreateNew) return Disk::Open(file, path, mode);
             events->push_back("create " + path);
-            *error = platform::FileError(testing_support::FaultyDisk::kFailure, path);
-            return false;
+            return testing_support::FaultyDisk::kFailure;
         }
     } drive;
     drive.events = &window_.events;
     disk_ = &drive;
     AddPhotos(1);
     window_.chosenFolder = "D:\\";
-    Run();
+    EXPECT_EQ(Run().folder, "D:\\");
     ASSERT_GE(window_.events.size(), 7u);
     EXPECT_EQ(window_.events[5], "list D:\\");
-    EXPECT_EQ(window_.events[6],
-              "create D:\\\\~bv" + transfer::RunName(platform::ProcessId()) + "\\1");
+    EXPECT_EQ(window_.events[6], "create D:\\\\~bv" + transfer::RunName(platform::ProcessId()) +
+                                     "\\" + transfer::kRunMarker);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "framework/message_port.h"
 #include "photos/photo_list.h"
-#include "platform/file.h"
+#include "platform/file_error.h"
 #include "settings/folder_settings.h"
 #include "test_support.h"
 #include "ui/selection_notices.h"

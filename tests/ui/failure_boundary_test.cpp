@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file.h"
+#include "platform/file_error.h"
 
 namespace {
 
