@@ -12,7 +12,8 @@ WINESERVER=/usr/lib/wine/wineserver64
 
 PACKAGES="g++ cmake ninja-build googletest clang-format g++-mingw-w64-x86-64-posix
 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth xdotool imagemagick
-python3 unzip desktop-file-utils xdg-utils libglib2.0-bin clang libclang-rt-14-dev nsis"
+python3 unzip desktop-file-utils xdg-utils libglib2.0-bin clang libclang-rt-14-dev nsis
+libxxhash-dev fuse3 python3-fusepy"
 
 STARTED_WINESERVER=""
 STARTED_KEEPER=""
