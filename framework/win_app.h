@@ -32,7 +32,8 @@ public:
     CWnd* m_pMainWnd = nullptr;
     // The executable's file name without its extension: the caption of message boxes.
     std::string m_appName;
-    // The taskbar object while the program runs, where Windows offers one; else null.
+    // The taskbar object while the program runs, where Windows offers one; else null. The
+    // framework owns it.
     ITaskbarList3* m_pTaskbarList = nullptr;
 };
 
