@@ -53,14 +53,13 @@ build_windows() { preset_build win; }
 # desktop install ship. A build folder of its own, so the test build keeps its settings.
 build_release() { preset_build release "${1:-$BUILD_DIR/release}" --target brenvale; }
 
-# The libFuzzer targets, built by clang with the sanitizers and optimised, in their own folder.
-FUZZ_TARGETS="command_line command_line_text date_stamp typed_date settings photo_list file_dialog_result"
+# The libFuzzer targets, built by clang with the sanitizers and optimised, in their own
+# folder; tests/fuzz/CMakeLists.txt names them, and lists them in FUZZ_TARGET_LIST.
+FUZZ_TARGET_LIST=$BUILD_DIR/fuzz/tests/fuzz/targets.txt
 build_fuzz() {
-    local target targets=()
-    for target in $FUZZ_TARGETS; do targets+=("fuzz_$target"); done
     cmake -S "$ROOT" --preset fuzz -B "$BUILD_DIR/fuzz" \
         -DBRENVALE_FUZZ_SMOKE_SECONDS="${BRENVALE_FUZZ_SMOKE_SECONDS:-20}" >/dev/null
-    cmake --build "$BUILD_DIR/fuzz" --target "${targets[@]}"
+    cmake --build "$BUILD_DIR/fuzz" --target fuzz_targets
 }
 
 # A prefix with Wine's virtual desktop (windows get captions and activate without
