@@ -6,8 +6,6 @@
 # interleaved rounds; prints the ratio. A benchmark, not a test: it prints figures and
 # judges nothing.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
-run_on_private_display "$0" "$@"
 source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-100}
@@ -15,14 +13,8 @@ SIZE_KB=${BENCH_SIZE_KB:-5000}
 ROUNDS=${BENCH_ROUNDS:-3}
 CARD=${BENCH_CARD_MBPS:-90}
 
-echo "== Building the copy benchmark"
-build_and_start_wine copy_benchmark
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
-echo "== Making $COUNT photos of $SIZE_KB KB in $WORK"
+bench_build copy_benchmark
 make_photos "$WORK/photos" IMG_ "$COUNT" "$SIZE_KB"
-WIN_PHOTOS=()
-for photo in "$WORK"/photos/IMG_*.JPG; do WIN_PHOTOS+=("$(win "$photo")"); done
 
 time_copy() {  # copy_benchmark options...
     fresh_dest

@@ -8,23 +8,14 @@
 # Best of BENCH_ROUNDS interleaved rounds each; prints the ratios. A benchmark, not a test:
 # it prints figures and judges nothing.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
-run_on_private_display "$0" "$@"
 source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-500}
 SIZE_KB=${BENCH_SIZE_KB:-1600}
 ROUNDS=${BENCH_ROUNDS:-3}
 
-echo "== Building brenvale.exe and the benchmarks"
-build_and_start_wine brenvale copy_benchmark save_benchmark
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
-echo "== Making $COUNT photos of $SIZE_KB KB, each with a date-time text, in $WORK"
+bench_build brenvale copy_benchmark save_benchmark
 make_photos "$WORK/photos" IMG_ "$COUNT" "$SIZE_KB"
-PHOTOS=("$WORK"/photos/IMG_*.JPG)
-WIN_PHOTOS=()
-for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("$(win "$photo")"); done
 
 time_cp_sync() {
     fresh_dest
