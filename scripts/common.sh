@@ -14,6 +14,11 @@ PACKAGES="g++ cmake ninja-build googletest clang-format g++-mingw-w64-x86-64-pos
 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth xdotool imagemagick
 python3 unzip desktop-file-utils xdg-utils libglib2.0-bin clang libclang-rt-14-dev nsis"
 
+# The project's version, as CMakeLists.txt declares it and the exe's version block shows it.
+project_version() {
+    sed -n 's/^project(Brenvale VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt"
+}
+
 STARTED_WINESERVER=""
 STARTED_KEEPER=""
 

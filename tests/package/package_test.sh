@@ -28,7 +28,7 @@ package() {  # dist folder [build folder]
 echo "== Windows package"
 check "the README names the package command" grep -qx '    ./scripts/package.sh' "$ROOT/README.md"
 
-VERSION=$(sed -n 's/^project(Brenvale VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt")
+VERSION=$(project_version)
 ZIP_NAME=brenvale-$VERSION-win64.zip
 check "package.sh builds the package" package "$WORK/first"
 check "a second build in a new build folder packages too" package "$WORK/second" "$WORK/build"
