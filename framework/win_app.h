@@ -32,8 +32,8 @@ public:
     CWnd* m_pMainWnd = nullptr;
     // The executable's file name without its extension: the caption of message boxes.
     std::string m_appName;
-    // The taskbar object while the program runs, where Windows offers one; else null. The
-    // framework owns it.
+    // The taskbar object while the program runs, where Windows offers one; else null.
+    // AfxWinMain holds it, and releases it before COM ends.
     ITaskbarList3* m_pTaskbarList = nullptr;
 };
 
