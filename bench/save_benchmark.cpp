@@ -14,6 +14,7 @@
 
 #include "driver/controls.h"
 #include "driver/folder_chooser.h"
+#include "driver/handle.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
 #include "driver/process.h"
@@ -28,15 +29,14 @@ constexpr Milliseconds kRunTimeout{600000};
 
 void WriteSettings(const std::string& folder, const std::string& dest) {
     const std::string bytes = "[source]\r\n\r\n[dest]\r\n" + dest + "\\\r\n";
-    HANDLE file = CreateFileA((folder + "\\brenvale.ini").c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
+    const OwnedHandle file(CreateFileA((folder + "\\brenvale.ini").c_str(), GENERIC_WRITE, 0,
+                                       nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD written = 0;
-    const bool done =
-        file != INVALID_HANDLE_VALUE &&
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    if (!done) throw DriverError("cannot write the settings file");
+    if (file.Get() == INVALID_HANDLE_VALUE ||
+        !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
+        throw DriverError("cannot write the settings file");
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "framework/dpi_win32.h"
 
 #include "framework/dpi.h"
+#include "platform/owner_win32.h"
 
 namespace framework {
 
@@ -20,10 +21,9 @@ Call User32Call(const char* name) {
 }
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    if (screen == nullptr) return kDefaultDpi;
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const platform::OwnedScreenDc screen(GetDC(nullptr));
+    if (!screen) return kDefaultDpi;
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSX);
     return dpi > 0 ? dpi : kDefaultDpi;
 }
 

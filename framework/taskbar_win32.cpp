@@ -3,17 +3,14 @@
 
 namespace framework {
 
-ITaskbarList3* MakeTaskbarList() noexcept {
-    ITaskbarList3* taskbar = nullptr;
+TaskbarList MakeTaskbarList() noexcept {
+    ITaskbarList3* made = nullptr;
     if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList3,
-                                reinterpret_cast<void**>(&taskbar))) ||
-        taskbar == nullptr) {
-        return nullptr;
+                                reinterpret_cast<void**>(&made)))) {
+        return TaskbarList();
     }
-    if (FAILED(taskbar->HrInit())) {
-        taskbar->Release();
-        return nullptr;
-    }
+    TaskbarList taskbar(made);
+    if (!taskbar || FAILED(taskbar.Get()->HrInit())) return TaskbarList();
     return taskbar;
 }
 

@@ -6,13 +6,16 @@
 #include <shobjidl.h>
 
 #include "framework/taskbar_progress.h"
+#include "platform/owner_win32.h"
 
 namespace framework {
 
+using TaskbarList = platform::OwnedComObject<ITaskbarList3>;
+
 // The taskbar object for the program's whole life, made once COM is set up on the
-// user-interface thread (after OleInitialize); null where Windows does not offer it
-// (before Windows 7, or without a taskbar). The caller releases it.
-ITaskbarList3* MakeTaskbarList() noexcept;
+// user-interface thread (after OleInitialize); empty where Windows does not offer it
+// (before Windows 7, or without a taskbar). It must be released before COM ends.
+TaskbarList MakeTaskbarList() noexcept;
 
 // The progress on one window's button; without a taskbar object it does nothing. Failing
 // calls change nothing else: the button is only a second view of the window's progress.

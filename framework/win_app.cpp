@@ -15,6 +15,15 @@ namespace {
 
 CWinApp* g_app = nullptr;
 
+struct EndOle {
+    bool operator()(bool) const noexcept {
+        OleUninitialize();
+        return true;
+    }
+};
+// OLE and COM set up on this thread: true once OleInitialize has worked, ended with the owner.
+using OleSession = platform::Owner<bool, EndOle>;
+
 }  // namespace
 
 CWinApp::CWinApp() {
@@ -58,16 +67,15 @@ int AfxWinMain() {
 
     // The shell's folder chooser and the open-file dialog need COM in a single-threaded
     // apartment on this thread, set up once for the program's whole life.
-    const HRESULT ole = OleInitialize(nullptr);
-    // Made once, for the progress of every save run on the taskbar button.
-    if (SUCCEEDED(ole)) app->m_pTaskbarList = framework::MakeTaskbarList();
+    const OleSession ole(SUCCEEDED(OleInitialize(nullptr)));
+    // Made once, for the progress of every save run on the taskbar button; released before
+    // COM ends.
+    const framework::TaskbarList taskbar(ole ? framework::MakeTaskbarList()
+                                             : framework::TaskbarList());
+    app->m_pTaskbarList = taskbar.Get();
 
     app->InitInstance();
     const int status = app->ExitInstance();
-    if (app->m_pTaskbarList != nullptr) {
-        app->m_pTaskbarList->Release();
-        app->m_pTaskbarList = nullptr;
-    }
-    if (SUCCEEDED(ole)) OleUninitialize();
+    app->m_pTaskbarList = nullptr;
     return status;
 }

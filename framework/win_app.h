@@ -33,6 +33,7 @@ public:
     // The executable's file name without its extension: the caption of message boxes.
     std::string m_appName;
     // The taskbar object while the program runs, where Windows offers one; else null.
+    // AfxWinMain holds it, and releases it before COM ends.
     ITaskbarList3* m_pTaskbarList = nullptr;
 };
 

@@ -25,4 +25,17 @@ struct ReleaseComObject {
 template <typename Interface>
 using OwnedComObject = Owner<Interface*, ReleaseComObject>;
 
+struct ReleaseScreenDc {
+    bool operator()(HDC dc) const noexcept { return ReleaseDC(nullptr, dc) == 1; }
+};
+// The screen's device context, from GetDC(nullptr).
+using OwnedScreenDc = Owner<HDC, ReleaseScreenDc>;
+
+struct FreeLocalMemory {
+    bool operator()(void* memory) const noexcept { return LocalFree(memory) == nullptr; }
+};
+// Memory the system allocated for the program with LocalAlloc (FormatMessage's text).
+template <typename Pointer>
+using OwnedLocalMemory = Owner<Pointer, FreeLocalMemory>;
+
 }  // namespace platform

@@ -25,14 +25,14 @@ std::string ExecutablePath() {
 }
 
 std::string SystemErrorText(unsigned long code) {
-    char* text = nullptr;
+    char* allocated = nullptr;
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0,
-        nullptr);
+        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+        reinterpret_cast<LPSTR>(&allocated), 0, nullptr);
+    const OwnedLocalMemory<char*> text(allocated);
     std::string result;
-    if (length != 0 && text) result.assign(text, length);
-    if (text) LocalFree(text);
+    if (length != 0 && text) result.assign(text.Get(), length);
     while (!result.empty() && static_cast<unsigned char>(result.back()) <= ' ') result.pop_back();
     return result;
 }

@@ -7,22 +7,15 @@
 # Best of BENCH_ROUNDS (2) interleaved rounds, the two builds' runs taking turns. A
 # benchmark, not a test: it prints figures and judges nothing.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
-run_on_private_display "$0" "$@"
 source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-450}
 SIZE_KB=${BENCH_SIZE_KB:-100}
 ROUNDS=${BENCH_ROUNDS:-2}
 
-echo "== Building brenvale.exe and the save benchmark"
-build_and_start_wine brenvale save_benchmark
-
-# Short paths: 900 of them must fit on one command line of at most 32766 characters.
-WORK=$(mktemp -d /tmp/bb.XXXXXX)
-echo "== Making $((COUNT * 2)) photos of $SIZE_KB KB in $WORK"
+bench_build brenvale save_benchmark
+# Short names: 900 of them must fit on one command line of at most 32766 characters.
 make_photos "$WORK/p" I $((COUNT * 2)) "$SIZE_KB"
-ALL=("$WORK"/p/I*.JPG)
 
 # A destination that already holds `files` photos of other days, as a user's folder does.
 filled_dest() {
@@ -30,15 +23,13 @@ filled_dest() {
     [ "$1" -gt 0 ] && (cd "$WORK/dest" && seq -f '190101_Old_%05g.jpg' 1 "$1" | xargs touch)
     sync
 }
-# time_save <exe> <files already there> <photos>
-time_save() {
+# time_save_into <exe> <files already there> <photos>
+time_save_into() {
     filled_dest "$2"
     rm -rf "$WORK/scratch"
     mkdir "$WORK/scratch"
-    local photos=()
-    for photo in "${ALL[@]:0:$3}"; do photos+=("$(win "$photo")"); done
     "$WINE" "$BUILD_DIR/win/bench/save_benchmark.exe" "$(win "$1")" "$(win "$WORK/scratch")" \
-        "$(win "$WORK/dest")" "${photos[@]}" | tr -d '\r'
+        "$(win "$WORK/dest")" "${WIN_PHOTOS[@]:0:$3}" | tr -d '\r'
     local found
     found=$(ls -A "$WORK/dest" | wc -l)
     [ "$found" -eq $(($2 + $3)) ] || { echo "$found entries in the folder, not $(($2 + $3))" >&2; exit 1; }
@@ -46,10 +37,10 @@ time_save() {
 
 # The runs of one build, named <key>-empty, -5000, -20000 and -double.
 time_build() {  # key exe
-    timing "$1-empty" time_save "$2" 0 "$COUNT"
-    timing "$1-5000" time_save "$2" 5000 "$COUNT"
-    timing "$1-20000" time_save "$2" 20000 "$COUNT"
-    timing "$1-double" time_save "$2" 0 $((COUNT * 2))
+    timing "$1-empty" time_save_into "$2" 0 "$COUNT"
+    timing "$1-5000" time_save_into "$2" 5000 "$COUNT"
+    timing "$1-20000" time_save_into "$2" 20000 "$COUNT"
+    timing "$1-double" time_save_into "$2" 0 $((COUNT * 2))
 }
 added_by_20000() { awk -v a="${BEST[$1-20000]}" -v b="${BEST[$1-empty]}" 'BEGIN { printf "%.3f", a - b }'; }
 report() {  # name key

@@ -8,8 +8,6 @@
 # of BENCH_ROUNDS (3) interleaved rounds. Needs root and /dev/fuse. A benchmark, not a test:
 # it prints figures and judges nothing.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
-run_on_private_display "$0" "$@"
 source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-100}
@@ -17,24 +15,18 @@ SIZE_KB=${BENCH_SIZE_KB:-5000}
 ROUNDS=${BENCH_ROUNDS:-3}
 CARD=${BENCH_CARD_MBPS:-90}
 
-echo "== Building brenvale.exe and the benchmarks"
-build_and_start_wine brenvale copy_benchmark save_benchmark
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
-CARD_FS=""
-unmount_card() {
-    if [ -n "$CARD_FS" ]; then
-        umount "$WORK/card" 2>/dev/null || true
-        wait "$CARD_FS" 2>/dev/null || true
-    fi
-    cleanup
-}
-trap unmount_card EXIT
-echo "== Making $COUNT photos of $SIZE_KB KB on a card read at $CARD MB/s in $WORK/card"
+bench_build brenvale copy_benchmark save_benchmark
 make_photos "$WORK/card-disk" IMG_ "$COUNT" "$SIZE_KB"
+echo "== Mounting them as a card read at $CARD MB/s in $WORK/card"
 mkdir "$WORK/card"
 /usr/bin/python3 "$ROOT/tests/fuse/disk_fs.py" "$WORK/card-disk" "$WORK/card" --read-mbps "$CARD" &
 CARD_FS=$!
+unmount_card() {
+    umount "$WORK/card" 2>/dev/null || true
+    wait "$CARD_FS" 2>/dev/null || true
+    cleanup
+}
+trap unmount_card EXIT
 for _ in $(seq 1 200); do mountpoint -q "$WORK/card" && break; sleep 0.05; done
 mountpoint -q "$WORK/card" || { echo "the card could not be mounted" >&2; exit 1; }
 PHOTOS=("$WORK"/card/IMG_*.JPG)
@@ -47,27 +39,6 @@ time_read() {
     start=$(now)
     cat "${PHOTOS[@]}" >/dev/null
     seconds_since "$start"
-}
-time_loop_sync() {
-    fresh_dest
-    local start
-    start=$(now)
-    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" --buffer 4096 "$(win "$WORK/dest")" \
-        "${WIN_PHOTOS[@]}" >/dev/null
-    sync
-    seconds_since "$start"
-}
-time_numbered() {
-    fresh_dest
-    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" |
-        tr -d '\r'
-}
-time_save() {
-    fresh_dest
-    rm -rf "$WORK/scratch"
-    mkdir "$WORK/scratch"
-    "$WINE" "$BUILD_DIR/win/bench/save_benchmark.exe" "$(win "$BUILD_DIR/win/app/brenvale.exe")" \
-        "$(win "$WORK/scratch")" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" | tr -d '\r'
 }
 
 timing read time_read

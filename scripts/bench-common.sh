@@ -1,6 +1,17 @@
-# Shared by the benchmarks, sourced after common.sh. WORK is the benchmark's scratch folder
-# (removed at the end, with what it started): the photos (PHOTOS), and the copies in
-# WORK/dest. Figures are seconds, the best of ROUNDS interleaved rounds.
+# The benchmarks' preamble and helpers, sourced first thing by each scripts/bench-*.sh:
+#
+#   set -euo pipefail
+#   source "$(dirname "$0")/bench-common.sh"
+#   COUNT=${BENCH_COUNT:-100} ...            the benchmark's own settings
+#   bench_build copy_benchmark ...            the Windows targets it runs, and Wine ready
+#   make_photos "$WORK/photos" IMG_ "$COUNT" "$SIZE_KB"
+#
+# It runs the benchmark on a private display of its own, and makes WORK, the scratch
+# folder (short, so that many photo paths fit on one command line), removed at the end with
+# everything the benchmark started. The copies go to WORK/dest. Figures are seconds, the
+# best of ROUNDS interleaved rounds.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+run_on_private_display "$0" "$@"
 
 WORK=""
 cleanup() {
@@ -8,23 +19,26 @@ cleanup() {
     [ -n "$WORK" ] && rm -rf "$WORK"
 }
 trap cleanup EXIT
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/bv.XXXXXX")
 
 now() { date +%s.%N; }
 seconds_since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f\n", b - a }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-# Builds the given targets of the Windows configuration and readies Wine to run them; the
-# calling script runs on a private display (run_on_private_display).
-build_and_start_wine() {
+# Builds the given targets of the Windows configuration and readies Wine to run them.
+bench_build() {  # target...
+    echo "== Building $*"
     preset_build win "$BUILD_DIR/win" --target "$@" >/dev/null
     setup_wine_prefix
     start_wineserver
 }
 
 # Makes count photos of size_kb KB as a camera writes them, with a date-time text, named
-# <prefix>0001.JPG and on in the folder.
+# <prefix>0001.JPG and on in the folder; PHOTOS then holds their paths, WIN_PHOTOS the
+# same as Wine names them.
 make_photos() {  # folder prefix count size_kb
     local i
+    echo "== Making $3 photos of $4 KB in $1"
     mkdir -p "$1"
     for i in $(seq -f '%04g' 1 "$3"); do
         {
@@ -32,6 +46,9 @@ make_photos() {  # folder prefix count size_kb
             head -c $(($4 * 1024 - 29)) /dev/urandom
         } >"$1/$2$i.JPG"
     done
+    PHOTOS=("$1/$2"*.JPG)
+    WIN_PHOTOS=()
+    for i in "${PHOTOS[@]}"; do WIN_PHOTOS+=("$(win "$i")"); done
 }
 # A Linux path as Wine's Z: drive names it.
 win() { printf 'Z:%s' "${1//\//\\}"; }
@@ -41,6 +58,31 @@ fresh_dest() {
     rm -rf "$WORK/dest"
     mkdir "$WORK/dest"
     sync
+}
+
+# The bare 4096-byte copy loop under Wine, then sync; CopyWithNumber alone; Save On PC in
+# brenvale.exe from the click on OK in the chooser to the success box. Each prints its
+# seconds for the photos in WIN_PHOTOS, copied into WORK/dest.
+time_loop_sync() {
+    fresh_dest
+    local start
+    start=$(now)
+    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" --buffer 4096 "$(win "$WORK/dest")" \
+        "${WIN_PHOTOS[@]}" >/dev/null
+    sync
+    seconds_since "$start"
+}
+time_numbered() {
+    fresh_dest
+    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" |
+        tr -d '\r'
+}
+time_save() {
+    fresh_dest
+    rm -rf "$WORK/scratch"
+    mkdir "$WORK/scratch"
+    "$WINE" "$BUILD_DIR/win/bench/save_benchmark.exe" "$(win "$BUILD_DIR/win/app/brenvale.exe")" \
+        "$(win "$WORK/scratch")" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" | tr -d '\r'
 }
 
 time_cp() {

@@ -6,29 +6,17 @@
 # Also copies them through larger buffers with the same file calls, to show what the
 # 4096-byte buffer costs. A benchmark, not a test: it prints figures and judges nothing.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-200}
 SIZE_MB=${BENCH_SIZE_MB:-4}
 ROUNDS=${BENCH_ROUNDS:-3}
 
-echo "== Building the benchmark"
-preset_build win "" --target copy_benchmark >/dev/null
+bench_build copy_benchmark
+echo "== Building the native copy benchmark"
 cmake -S "$ROOT" -B "$BUILD_DIR/bench-native" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$BUILD_DIR/bench-native" -j2 --target copy_benchmark >/dev/null
-setup_wine_prefix
-start_wineserver
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
-mkdir "$WORK/photos"
-echo "== Making $COUNT photos of $SIZE_MB MB in $WORK"
-for i in $(seq -f '%04g' 1 "$COUNT"); do
-    head -c $((SIZE_MB * 1024 * 1024)) /dev/urandom >"$WORK/photos/IMG_$i.JPG"
-done
-PHOTOS=("$WORK"/photos/IMG_*.JPG)
-WIN_PHOTOS=()
-for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("$(win "$photo")"); done
+make_photos "$WORK/photos" IMG_ "$COUNT" $((SIZE_MB * 1024))
 WIN_DEST=$(win "$WORK/dest")
 
 time_wine() {
@@ -54,16 +42,13 @@ timing native time_native_checked "$WORK/dest" "${PHOTOS[@]}"
 timing wine_64k time_wine --buffer 65536 "$WIN_DEST" "${WIN_PHOTOS[@]}"
 timing wine_1m time_wine --buffer 1048576 "$WIN_DEST" "${WIN_PHOTOS[@]}"
 run_rounds
-cp_time=${BEST[cp]}
-wine_time=${BEST[wine]}
-native_time=${BEST[native]}
-wine_64k=${BEST[wine_64k]}
-wine_1m=${BEST[wine_1m]}
 
-ratio() { awk -v t="$1" -v c="$cp_time" 'BEGIN { printf "%.2f", t / c }'; }
+against_cp() {  # description timing
+    printf '%-44s %8.3f s  %sx cp\n' "$1" "${BEST[$2]}" "$(ratio "${BEST[$2]}" "${BEST[cp]}")"
+}
 echo "== $COUNT photos of $SIZE_MB MB, best of $ROUNDS"
-printf '%-44s %8.3f s\n' "cp" "$cp_time"
-printf '%-44s %8.3f s  %sx cp\n' "CopyWithNumber under Wine (4096 bytes)" "$wine_time" "$(ratio "$wine_time")"
-printf '%-44s %8.3f s  %sx cp\n' "CopyWithNumber natively (4096 bytes)" "$native_time" "$(ratio "$native_time")"
-printf '%-44s %8.3f s  %sx cp\n' "Same calls under Wine, 64 KB buffer" "$wine_64k" "$(ratio "$wine_64k")"
-printf '%-44s %8.3f s  %sx cp\n' "Same calls under Wine, 1 MB buffer" "$wine_1m" "$(ratio "$wine_1m")"
+printf '%-44s %8.3f s\n' "cp" "${BEST[cp]}"
+against_cp "CopyWithNumber under Wine (4096 bytes)" wine
+against_cp "CopyWithNumber natively (4096 bytes)" native
+against_cp "Same calls under Wine, 64 KB buffer" wine_64k
+against_cp "Same calls under Wine, 1 MB buffer" wine_1m

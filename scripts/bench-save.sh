@@ -8,23 +8,14 @@
 # Best of BENCH_ROUNDS interleaved rounds each; prints the ratios. A benchmark, not a test:
 # it prints figures and judges nothing.
 set -euo pipefail
-source "$(dirname "$0")/common.sh"
-run_on_private_display "$0" "$@"
 source "$(dirname "$0")/bench-common.sh"
 
 COUNT=${BENCH_COUNT:-500}
 SIZE_KB=${BENCH_SIZE_KB:-1600}
 ROUNDS=${BENCH_ROUNDS:-3}
 
-echo "== Building brenvale.exe and the benchmarks"
-build_and_start_wine brenvale copy_benchmark save_benchmark
-
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-bench.XXXXXX")
-echo "== Making $COUNT photos of $SIZE_KB KB, each with a date-time text, in $WORK"
+bench_build brenvale copy_benchmark save_benchmark
 make_photos "$WORK/photos" IMG_ "$COUNT" "$SIZE_KB"
-PHOTOS=("$WORK"/photos/IMG_*.JPG)
-WIN_PHOTOS=()
-for photo in "${PHOTOS[@]}"; do WIN_PHOTOS+=("$(win "$photo")"); done
 
 time_cp_sync() {
     fresh_dest
@@ -34,31 +25,10 @@ time_cp_sync() {
     sync
     seconds_since "$start"
 }
-time_loop_sync() {
-    fresh_dest
-    local start
-    start=$(now)
-    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" --buffer 4096 "$(win "$WORK/dest")" \
-        "${WIN_PHOTOS[@]}" >/dev/null
-    sync
-    seconds_since "$start"
-}
 time_loop() {
     fresh_dest
     "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" --buffer 4096 "$(win "$WORK/dest")" \
         "${WIN_PHOTOS[@]}" | tr -d '\r'
-}
-time_numbered() {
-    fresh_dest
-    "$WINE" "$BUILD_DIR/win/bench/copy_benchmark.exe" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" |
-        tr -d '\r'
-}
-time_save() {
-    fresh_dest
-    rm -rf "$WORK/scratch"
-    mkdir "$WORK/scratch"
-    "$WINE" "$BUILD_DIR/win/bench/save_benchmark.exe" "$(win "$BUILD_DIR/win/app/brenvale.exe")" \
-        "$(win "$WORK/scratch")" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" | tr -d '\r'
 }
 
 timing cp time_cp
@@ -83,7 +53,7 @@ printf '%-52s %8.3f s\n' "cp" "$cp_time"
 printf '%-52s %8.3f s\n' "cp, then sync" "$cp_sync_time"
 printf '%-52s %8.3f s\n' "bare 4096-byte copy loop under Wine" "$loop_time"
 printf '%-52s %8.3f s\n' "bare 4096-byte copy loop, then sync" "$loop_sync_time"
-printf '%-52s %8.3f s\n' "CopyWithNumber alone (listing, flush and rename)" "$numbered_time"
+printf '%-52s %8.3f s\n' "CopyWithNumber alone (flush, read back, rename)" "$numbered_time"
 printf '%-52s %8.3f s\n' "Save On PC in brenvale.exe (OK to success box)" "$save_time"
 echo "Save On PC / cp:                   $(ratio "$save_time" "$cp_time")"
 echo "Save On PC / (cp + sync):          $(ratio "$save_time" "$cp_sync_time")"

@@ -15,6 +15,11 @@ binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64 fonts-wine xvfb xauth xdot
 python3 unzip desktop-file-utils xdg-utils libglib2.0-bin clang libclang-rt-14-dev nsis
 libxxhash-dev fuse3 python3-fusepy"
 
+# The project's version, as CMakeLists.txt declares it and the exe's version block shows it.
+project_version() {
+    sed -n 's/^project(Brenvale VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt"
+}
+
 STARTED_WINESERVER=""
 STARTED_KEEPER=""
 
@@ -54,14 +59,13 @@ build_windows() { preset_build win; }
 # desktop install ship. A build folder of its own, so the test build keeps its settings.
 build_release() { preset_build release "${1:-$BUILD_DIR/release}" --target brenvale; }
 
-# The libFuzzer targets, built by clang with the sanitizers and optimised, in their own folder.
-FUZZ_TARGETS="command_line command_line_text date_stamp typed_date settings photo_list file_dialog_result"
+# The libFuzzer targets, built by clang with the sanitizers and optimised, in their own
+# folder; tests/fuzz/CMakeLists.txt names them, and lists them in FUZZ_TARGET_LIST.
+FUZZ_TARGET_LIST=$BUILD_DIR/fuzz/tests/fuzz/targets.txt
 build_fuzz() {
-    local target targets=()
-    for target in $FUZZ_TARGETS; do targets+=("fuzz_$target"); done
     cmake -S "$ROOT" --preset fuzz -B "$BUILD_DIR/fuzz" \
         -DBRENVALE_FUZZ_SMOKE_SECONDS="${BRENVALE_FUZZ_SMOKE_SECONDS:-20}" >/dev/null
-    cmake --build "$BUILD_DIR/fuzz" --target "${targets[@]}"
+    cmake --build "$BUILD_DIR/fuzz" --target fuzz_targets
 }
 
 # A prefix with Wine's virtual desktop (windows get captions and activate without

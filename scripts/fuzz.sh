@@ -8,17 +8,18 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 CORPORA=${BRENVALE_FUZZ_CORPORA:-$(dirname "$ROOT")/fuzz-corpora}
-targets=${1:-$FUZZ_TARGETS}
-seconds=${2:-600}
-for target in $targets; do
-    case " $FUZZ_TARGETS " in
-        *" $target "*) ;;
-        *) echo "No fuzz target $target; there are: $FUZZ_TARGETS" >&2; exit 2 ;;
-    esac
-done
-
 install_packages
 build_fuzz >/dev/null
+
+all_targets=$(tr '\n' ' ' <"$FUZZ_TARGET_LIST")
+targets=${1:-$all_targets}
+seconds=${2:-600}
+for target in $targets; do
+    case " $all_targets " in
+        *" $target "*) ;;
+        *) echo "No fuzz target $target; there are: $all_targets" >&2; exit 2 ;;
+    esac
+done
 
 status=0
 for target in $targets; do

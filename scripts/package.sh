@@ -12,7 +12,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 RELEASE_BUILD=${BRENVALE_RELEASE_BUILD:-$BUILD_DIR/release}
-DIST=${BRENVALE_DIST:-$ROOT/dist}
+DIST=$(realpath -m "${BRENVALE_DIST:-$ROOT/dist}")
 
 install_packages
 build_release "$RELEASE_BUILD"
@@ -30,7 +30,20 @@ fi
 if ! EPOCH=$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null); then
     EPOCH=${SOURCE_DATE_EPOCH:-315532800}
 fi
-# The release build names the zip and the installer with the project's version and prints
-# their paths.
-SOURCE_DATE_EPOCH=$EPOCH BRENVALE_DIST=$(realpath -m "$DIST") \
-    cmake --build "$RELEASE_BUILD" --target windows_zip windows_installer | grep -v '^\['
+VERSION=$(project_version)
+STAGE=$(mktemp -d "${TMPDIR:-/tmp}/brenvale-package.XXXXXX")
+trap 'rm -rf "$STAGE"' EXIT
+mkdir -p "$DIST"
+
+# README.txt names this version and ends its lines as Windows does. The zip is made aside
+# and moved into place whole: an interrupted run leaves no half zip in dist.
+sed "s/@VERSION@/$VERSION/g; s/\$/\r/" "$ROOT/packaging/README-windows.txt" >"$STAGE/README.txt"
+ZIP=$DIST/brenvale-$VERSION-win64.zip
+python3 "$ROOT/scripts/make-zip.py" "$ZIP.new" "$EPOCH" brenvale.exe="$EXE" \
+    README.txt="$STAGE/README.txt"
+mv -f "$ZIP.new" "$ZIP"
+echo "$ZIP"
+
+SETUP=$DIST/brenvale-$VERSION-setup.exe
+"$ROOT/scripts/make-installer.sh" "$EXE" "$VERSION" "$EPOCH" "$SETUP"
+echo "$SETUP"

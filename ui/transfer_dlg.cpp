@@ -17,7 +17,6 @@
 #include "transfer/save_run.h"
 #include "ui/about_dlg.h"
 #include "ui/command_line_photos.h"
-#include "ui/icon_layout.h"
 #include "ui/resource.h"
 #include "ui/selection_notices.h"
 
@@ -213,10 +212,13 @@ bool CTransferDlg::OnPaint() {
     RECT client;
     GetClientRect(m_hWnd, &client);
     const int dpi = framework::DpiOfWindow(m_hWnd);
-    const ui::IconOrigin origin = ui::CenteredIconOrigin(
-        client.right - client.left, client.bottom - client.top,
-        framework::SystemMetricAtDpi(SM_CXICON, dpi), framework::SystemMetricAtDpi(SM_CYICON, dpi));
-    DrawIcon(dc.Handle(), origin.x, origin.y, m_hIcon.Get());
+    // Centred, the quotient rounded toward zero: an icon larger than the client area by one
+    // pixel still starts at 0.
+    const int x =
+        (client.right - client.left - framework::SystemMetricAtDpi(SM_CXICON, dpi) + 1) / 2;
+    const int y =
+        (client.bottom - client.top - framework::SystemMetricAtDpi(SM_CYICON, dpi) + 1) / 2;
+    DrawIcon(dc.Handle(), x, y, m_hIcon.Get());
     return true;
 }
 

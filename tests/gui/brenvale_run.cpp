@@ -1,5 +1,7 @@
 #include "brenvale_run.h"
 
+#include <commctrl.h>
+
 #include <tuple>
 
 #include "brenvale_ids.h"
@@ -86,6 +88,11 @@ HWND BrenvaleRun::MainWindow() {
 
 HWND BrenvaleRun::Control(int id) {
     return WaitForControl(MainWindow(), id);
+}
+
+HWND BrenvaleRun::Tooltips() {
+    return WaitForWindow({Process().Id(), TOOLTIPS_CLASSA, std::nullopt, MainWindow(),
+                          "the tooltip control of the main window", false});
 }
 
 int BrenvaleRun::FocusedId() {

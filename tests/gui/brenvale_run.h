@@ -41,6 +41,8 @@ public:
     // The main window: a visible dialog "Brenvale" of this process.
     HWND MainWindow();
     HWND Control(int id);
+    // The main window's tooltip control.
+    HWND Tooltips();
     int FocusedId();
     // Presses Tab until the control `id` has the focus; fails after a full round of tries.
     void TabTo(int id);

@@ -8,6 +8,7 @@
 #include "driver/input.h"
 #include "driver/message_box.h"
 #include "driver/outside.h"
+#include "photo_files.h"
 
 namespace brenvale {
 namespace {
@@ -77,11 +78,10 @@ TEST(CommandLine, EmptyQuotesComeFirstAndCannotBeOpened) {
 TEST(CommandLine, PhotoHeldOpenByAnotherProgramIsReportedAndTheWindowStillWorks) {
     BrenvaleRun run;
     const std::string photo = run.WritePhoto("IMG_0001.JPG");
-    HANDLE held = CreateFileA(photo.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    OwnedHandle held = HoldOpen(photo);
     run.Start(photo);
     const MessageBoxView box = WaitForMessageBox(run.Process().Id(), nullptr);
-    CloseHandle(held);
+    held.Close();
     EXPECT_NE(box.text.find(photo), std::string::npos) << box.text;
     PressOk(box);
     // The window goes on as usual, and Exit still saves the settings.

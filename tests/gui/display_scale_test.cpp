@@ -1,5 +1,6 @@
 // Brenvale on today's Windows: it loads the common controls of version 6, works at the
-// scale of each monitor, and its window, texts and tooltips grow with the display's scale.
+// scale of each monitor, and follows its window to a monitor of another scale (the layout
+// at each scale: layout_test.cpp).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,14 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "brenvale_ids.h"
 #include "brenvale_run.h"
 #include "driver/controls.h"
-#include "driver/dialog_units.h"
-#include "driver/display_scale.h"
-#include "driver/folder_chooser.h"
-#include "driver/input.h"
-#include "driver/message_box.h"
 #include "driver/remote_buffer.h"
 #include "driver/wait.h"
 #include "driver/windows.h"
@@ -29,10 +24,6 @@ namespace {
 
 using namespace gui_driver;
 
-constexpr char kFont[] = "MS Sans Serif";
-constexpr int kPointSize = 8;
-constexpr int kMainWidthUnits = 242;
-constexpr int kMainHeightUnits = 143;
 constexpr int kTipWidthAt96 = 200;
 constexpr int kPerMonitorAware = 2;  // DPI_AWARENESS_PER_MONITOR_AWARE
 
@@ -91,11 +82,6 @@ Call User32Call(const char* name) {
     return call;
 }
 
-HWND TooltipsOf(BrenvaleRun& run) {
-    return WaitForWindow({run.Process().Id(), TOOLTIPS_CLASSA, std::nullopt, run.MainWindow(),
-                          "the tooltip control of the main window", false});
-}
-
 // The DPI awareness context that a thread of the program reports of itself: a thread
 // started in it runs GetThreadDpiAwarenessContext, whose answer is the thread's exit code.
 // A new thread starts with the program's awareness, the one its manifest declares.
@@ -152,127 +138,6 @@ TEST(CurrentWindows, TheProgramLoadsTheCommonControlsOfVersion6) {
     EXPECT_NE(path.find("_6.0."), std::string::npos) << path;
 }
 
-// How much room a control's own drawing leaves its text, at `dpi`.
-int TextRoomOf(int id, int width, int dpi) {
-    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
-    switch (id) {
-        case IDC_OPEN_CAMERA:
-        case IDC_SAVE_ON_PC:
-        case IDC_EXIT:
-        case IDC_INFO:
-            return width - 2 * scaled(3);  // the button's raised edge and focus frame
-        case IDC_TITLE:
-        case IDC_DATE:
-            return width - 2 * scaled(3);  // the sunken edge and the edit's margins
-        case IDC_LONG_DATE:
-            return width - scaled(13) - scaled(4);  // the check box and the gap after it
-        default:
-            return width;  // a static's text has the whole control
-    }
-}
-
-// No text of the dialog is cut: each line fits its control in the dialog's font at `dpi`.
-void ExpectTextsFit(HWND dialog, int dpi) {
-    for (const HWND control : ChildrenOf(dialog)) {
-        const std::string text = TextOf(control);
-        const int id = IdOf(control);
-        // The progress bar and an icon show no text.
-        if (text.empty() || id == IDC_PROGRESS || (StyleOf(control) & SS_TYPEMASK) == SS_ICON) {
-            continue;
-        }
-        SCOPED_TRACE(Describe(control) + " \"" + text + "\"");
-        const RECT rect = RectIn(control, dialog);
-        int lines = 0;
-        for (size_t start = 0; start <= text.size(); ++lines) {
-            const size_t end = std::min(text.find('\n', start), text.size());
-            const std::string line = text.substr(start, end - start);
-            const SIZE extent = TextExtentIn(kFont, kPointSize, dpi, line);
-            EXPECT_LE(extent.cx, TextRoomOf(id, rect.right - rect.left, dpi)) << line;
-            EXPECT_LE(extent.cy * (lines + 1), rect.bottom - rect.top) << line;
-            start = end + 1;
-        }
-    }
-}
-
-struct Scale {
-    int dpi;
-    // Under Wine the dialog font, "MS Sans Serif" at 8 points, comes out no larger at 200 %
-    // than at 150 %: the window grows with its font, not further.
-    bool fontGrowsWithIt;
-};
-
-void PrintTo(const Scale& scale, std::ostream* out) {
-    *out << scale.dpi << " dpi";
-}
-
-class DisplayScaleTest : public testing::TestWithParam<Scale> {};
-
-TEST_P(DisplayScaleTest, WindowTextsAndTipsGrowWithTheScale) {
-    const int dpi = GetParam().dpi;
-    const DisplayScale scale(dpi);
-    BrenvaleRun run;
-    run.Start();
-    const HWND main = run.MainWindow();
-
-    // The window as its template lays it out in the font at this scale, which is the
-    // window at 100 % times the scale within what whole pixels of the font allow.
-    const BaseUnits units = DialogBaseUnitsOf(kFont, kPointSize, dpi);
-    const RECT expected = DialogUnitsToPixels(0, 0, kMainWidthUnits, kMainHeightUnits, units);
-    const SIZE client = ClientSizeOf(main);
-    EXPECT_NEAR(client.cx, expected.right, 1);
-    EXPECT_NEAR(client.cy, expected.bottom, 1);
-    if (GetParam().fontGrowsWithIt) {
-        // Whole pixels of the font's height make the window up to a few percent taller.
-        const RECT at100 = DialogUnitsToPixels(0, 0, kMainWidthUnits, kMainHeightUnits,
-                                               DialogBaseUnitsOf(kFont, kPointSize, 96));
-        const double factor = dpi / 96.0;
-        EXPECT_NEAR(client.cx, at100.right * factor, 3);
-        EXPECT_GE(client.cy, at100.bottom * factor - 3);
-        EXPECT_LE(client.cy, at100.bottom * factor * 1.04);
-    }
-
-    ExpectTextsFit(main, dpi);
-    EXPECT_EQ(AskWindow(TooltipsOf(run), TTM_GETMAXTIPWIDTH), MulDiv(kTipWidthAt96, dpi, 96));
-}
-
-TEST_P(DisplayScaleTest, TheInformationDialogsTextsFit) {
-    const DisplayScale scale(GetParam().dpi);
-    BrenvaleRun run;
-    run.Start();
-    Click(run.Control(IDC_INFO));
-    const HWND about = WaitForWindow({run.Process().Id(), kDialogClass, "Info Brenvale",
-                                      run.MainWindow(), "the information dialog"});
-    ExpectTextsFit(about, GetParam().dpi);
-    Click(WaitForControl(about, IDOK));
-}
-
-INSTANTIATE_TEST_SUITE_P(Scales, DisplayScaleTest,
-                         testing::Values(Scale{96, true}, Scale{144, true}, Scale{192, false}),
-                         [](const testing::TestParamInfo<Scale>& info) {
-                             return std::to_string(info.param.dpi * 100 / 96) + "Percent";
-                         });
-
-// The folder chooser's margins around its tree and buttons, and the gap between OK and
-// Cancel, are 5 and 10 pixels at 100 %: at 150 % they are 8 and 15.
-TEST(DisplayScale, TheFolderChoosersMarginsGrowWithTheScale) {
-    const DisplayScale scale(144);
-    BrenvaleRun run;
-    run.Start("\"" + run.WritePhoto("IMG_0001.JPG") + "\"");
-    const HWND chooser = run.OpenFolderChooser();
-    const FolderChooserLayoutView seen = LayoutOf(chooser);
-    const LONG w = seen.client.cx;
-    const LONG h = seen.client.cy;
-    EXPECT_EQ(seen.cancel.right, w - 8);
-    EXPECT_EQ(seen.cancel.bottom, h - 8);
-    EXPECT_EQ(seen.ok.right + 15, seen.cancel.left);
-    EXPECT_EQ(seen.ok.top, seen.cancel.top);
-    EXPECT_EQ(seen.ok.right - seen.ok.left, seen.cancel.right - seen.cancel.left);
-    EXPECT_EQ(std::vector<LONG>({seen.tree.left, seen.tree.top, seen.tree.right, seen.tree.bottom}),
-              std::vector<LONG>({8, 8, w - 8, seen.ok.top - 8}));
-    Click(WaitForControl(chooser, IDCANCEL));
-    PressOk(WaitForMessageBox(run.Process().Id(), run.MainWindow()));
-}
-
 // Windows tells a window that moved to a monitor of another scale, with the rectangle it
 // suggests for it there.
 TEST(DisplayScale, WindowAndTipsFollowAMoveToAMonitorOfAnotherScale) {
@@ -294,7 +159,7 @@ TEST(DisplayScale, WindowAndTipsFollowAMoveToAMonitorOfAnotherScale) {
     EXPECT_EQ(
         std::vector<LONG>({after.left, after.top, after.right, after.bottom}),
         std::vector<LONG>({suggested.left, suggested.top, suggested.right, suggested.bottom}));
-    EXPECT_EQ(AskWindow(TooltipsOf(run), TTM_GETMAXTIPWIDTH), 2 * kTipWidthAt96);
+    EXPECT_EQ(AskWindow(run.Tooltips(), TTM_GETMAXTIPWIDTH), 2 * kTipWidthAt96);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "driver/message_box.h"
 #include "driver/outside.h"
 #include "driver/windows.h"
+#include "photo_files.h"
 
 namespace brenvale {
 namespace {
@@ -125,12 +126,11 @@ TEST(OpenCamera, FirstPhotoThatCannotBeOpenedIsReportedAndTheWindowStaysReadyToO
         run.WritePhoto(std::string("102CANON\\") + name);
     }
     const std::string first = folder + "\\B.jpg";
-    HANDLE held = CreateFileA(first.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    OwnedHandle held = HoldOpen(first);
     run.Start();
     PickFiles(run.OpenCamera(), folder, QuotedNames({"c.jpg", "a.jpg", "B.jpg"}));
     const MessageBoxView box = WaitForMessageBox(run.Process().Id(), run.MainWindow());
-    CloseHandle(held);
+    held.Close();
     EXPECT_EQ(box.caption, "brenvale");
     EXPECT_NE(box.text.find(first), std::string::npos) << box.text;
     PressOk(box);

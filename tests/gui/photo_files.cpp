@@ -53,23 +53,32 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+OwnedHandle HoldOpen(const std::string& path) {
+    return OpenFile(path, GENERIC_READ, 0, OPEN_EXISTING);
+}
+
 void MakeFolder(const std::string& path) {
     gui_driver::MakeFoldersOutside(path);
 }
 
 namespace {
 
-std::vector<std::string> NamesIn(const std::string& folder, bool folders) {
+struct CloseSearch {
+    bool operator()(HANDLE search) const noexcept { return FindClose(search) != FALSE; }
+};
+
+// The sorted names of the entries in `folder` that have none of the attributes `leftOut`.
+std::vector<std::string> NamesIn(const std::string& folder, DWORD leftOut) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    const HANDLE first = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (first == INVALID_HANDLE_VALUE) return names;
+    const platform::Owner<HANDLE, CloseSearch> search(first);
     do {
         const std::string name = found.cFileName;
         if (name == "." || name == "..") continue;
-        if (folders || !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+        if ((found.dwFileAttributes & leftOut) == 0) names.push_back(name);
+    } while (FindNextFileA(search.Get(), &found));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -77,11 +86,15 @@ std::vector<std::string> NamesIn(const std::string& folder, bool folders) {
 }  // namespace
 
 std::vector<std::string> FileNamesIn(const std::string& folder) {
-    return NamesIn(folder, false);
+    return NamesIn(folder, FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::vector<std::string> EntryNamesIn(const std::string& folder) {
-    return NamesIn(folder, true);
+    return NamesIn(folder, 0);
+}
+
+std::vector<std::string> VisibleNamesIn(const std::string& folder) {
+    return NamesIn(folder, FILE_ATTRIBUTE_HIDDEN);
 }
 
 void SetLastWriteDay(const std::string& path, int year, int month, int day) {

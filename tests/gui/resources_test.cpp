@@ -1,5 +1,5 @@
-// Brenvale's resources as its exe holds them: all in German (Germany), a string table with
-// the system-menu entry alone, the three images of its icon, its version numbers.
+// Brenvale's resources as its exe holds them: all in German (Germany), the three images of
+// its icon, and the project's version as the exe's file and product version.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,11 +23,6 @@ TEST(Resources, AreAllInGerman) {
     }
 }
 
-TEST(Resources, StringTableHoldsOnlyTheSystemMenuEntry) {
-    const std::map<UINT, std::wstring> expected = {{101, L"Inf&o \u00FCber Brenvale..."}};
-    EXPECT_EQ(ReadStringTable(BuiltExe(), kResourceLanguage), expected);
-}
-
 TEST(Resources, IconHasItsThreeImages) {
     auto images = ReadIconGroup(BuiltExe(), 128, kResourceLanguage);
     std::vector<IconImage> expected = {{32, 32, 4}, {16, 16, 4}, {32, 32, 8}};
@@ -41,10 +36,10 @@ TEST(Resources, IconHasItsThreeImages) {
     EXPECT_EQ(images, expected);
 }
 
-TEST(Resources, FileAndProductVersionAre2300) {
+TEST(Resources, FileAndProductVersionAreTheProjectsVersion) {
     const VersionNumbers version = ReadVersionNumbers(BuiltExe());
-    EXPECT_EQ(version.file, "2.3.0.0");
-    EXPECT_EQ(version.product, "2.3.0.0");
+    EXPECT_EQ(version.file, BRENVALE_VERSION ".0");
+    EXPECT_EQ(version.product, BRENVALE_VERSION ".0");
 }
 
 }  // namespace

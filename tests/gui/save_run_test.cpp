@@ -221,11 +221,9 @@ TEST_F(SaveOnPC, APhotoHeldOpenByAnotherProgramCannotBeRead) {
     // A typed date: the date search would meet the held photo first.
     const std::string date = "2023-07-14";
     AskWindow(run_.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
-    HANDLE held =
-        CreateFileA(photos[0].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    OwnedHandle held = HoldOpen(photos[0]);
     const MessageBoxView box = ChooseSelected(run_.OpenFolderChooser());
-    CloseHandle(held);
+    held.Close();
     EXPECT_EQ(box.text.rfind("Error Source ", 0), 0u) << box.text;
     EXPECT_NE(box.text.find(photos[0]), std::string::npos) << box.text;
     PressOk(box);

@@ -57,9 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TooltipControl, HoldsOneToolPerControlAndWrapsLongTips) {
     BrenvaleRun run;
     run.Start();
-    const HWND tips =
-        WaitForWindow({run.Process().Id(), TOOLTIPS_CLASSA, std::nullopt, run.MainWindow(),
-                       "the tooltip control of the main window", false});
+    const HWND tips = run.Tooltips();
     EXPECT_EQ(AskWindow(tips, TTM_GETTOOLCOUNT), 7);
     EXPECT_EQ(AskWindow(tips, TTM_GETMAXTIPWIDTH), 200);
     EXPECT_EQ(AskWindow(tips, TTM_GETDELAYTIME, TTDT_AUTOPOP), 4000);

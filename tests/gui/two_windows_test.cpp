@@ -109,24 +109,34 @@ protected:
 };
 
 // Two cameras of one trip, each batch in a window of its own, saved into one folder with
-// one title and one typed date at the same moment: every photo gets a name of its own.
+// one title. The first window stops at a photo another program holds open, once it has
+// read the folder and made its first copy; meanwhile the second saves all of its photos.
+// Going on, the first finds the names it planned taken and takes free ones: every photo
+// gets a name of its own, the one whose date could not be read a name without a date.
 TEST_F(Saving, TwoWindowsIntoOneFolderEachGetTheirOwnNames) {
-    Window one("one", 25, 3 << 20, dest_);
-    Window two("two", 25, 3 << 20, dest_);
-    one.Start("Trip", "d1");
-    two.Start("Trip", "d1");
-    const HWND okOne = WaitForControl(one.OpenChooser(), IDOK);
-    const HWND okTwo = WaitForControl(two.OpenChooser(), IDOK);
-    Click(okOne);
-    Click(okTwo);
-    const MessageBoxView boxOne = one.NextBox();
-    const MessageBoxView boxTwo = two.NextBox();
-    EXPECT_EQ(boxOne.text, "Fotos successfully saved");
-    EXPECT_EQ(boxTwo.text, "Fotos successfully saved");
-    EXPECT_EQ(EntryNamesIn(dest_), NumberedNames("d1_Trip", 50));
+    Window one("one", 3, 10 << 10, dest_);
+    Window two("two", 3, 10 << 10, dest_);
+    MessageBoxView stopOne;
+    {
+        const OwnedHandle held = HoldOpen(one.photos[1]);
+        one.Start("Trip");
+        Click(WaitForControl(one.OpenChooser(), IDOK));
+        stopOne = one.NextBox();
+        EXPECT_NE(stopOne.text, "Fotos successfully saved");
+        two.Start("Trip");
+        Click(WaitForControl(two.OpenChooser(), IDOK));
+        const MessageBoxView endTwo = two.NextBox();
+        EXPECT_EQ(endTwo.text, "Fotos successfully saved");
+        PressOk(endTwo);
+    }
+    PressOk(stopOne);
+    const MessageBoxView endOne = one.NextBox();
+    EXPECT_EQ(endOne.text, "Fotos successfully saved");
+    Names expected = NumberedNames("240501_Trip", 5);
+    expected.push_back("_Trip_002.jpg");
+    EXPECT_EQ(EntryNamesIn(dest_), expected);
     ExpectEachPhotoOnce(dest_, {&one, &two});
-    PressOk(boxOne);
-    PressOk(boxTwo);
+    PressOk(endOne);
     one.Exit();
     two.Exit();
 }
@@ -140,12 +150,8 @@ TEST_F(Saving, PhotosHeldOpenMeanwhileAreNeitherLostNorCopiedTwice) {
     Window b("b", 2, 200 << 10, dest_);
     MessageBoxView stopA, stopB;
     {
-        const OwnedHandle heldA(
-            CreateFileA(a.photos[3].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        const OwnedHandle heldB(
-            CreateFileA(b.photos[1].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        ASSERT_NE(heldA.Get(), INVALID_HANDLE_VALUE);
-        ASSERT_NE(heldB.Get(), INVALID_HANDLE_VALUE);
+        const OwnedHandle heldA = HoldOpen(a.photos[3]);
+        const OwnedHandle heldB = HoldOpen(b.photos[1]);
         a.Start("Trip");
         b.Start("Trip");
         const HWND okA = WaitForControl(a.OpenChooser(), IDOK);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows package: built twice, the second time in a new build folder, into the same
-# bytes; holding brenvale.exe, which needs no DLLs of its own, and README.txt with Windows
-# line ends; unpacked into a folder with a blank in its name, brenvale.exe runs under Wine
-# to its main window and keeps its settings file beside itself. Run by scripts/test.sh.
+# bytes; holding brenvale.exe, which needs no DLLs of its own and has no symbol table, and
+# README.txt with Windows line ends; unpacked into a folder with a blank in its name,
+# brenvale.exe runs under Wine to its main window and keeps its settings file beside itself.
+# Run by scripts/test.sh.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/common.sh"
 source "$ROOT/tests/package/checks.sh"
@@ -28,7 +29,7 @@ package() {  # dist folder [build folder]
 echo "== Windows package"
 check "the README names the package command" grep -qx '    ./scripts/package.sh' "$ROOT/README.md"
 
-VERSION=$(sed -n 's/^project(Brenvale VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt")
+VERSION=$(project_version)
 ZIP_NAME=brenvale-$VERSION-win64.zip
 check "package.sh builds the package" package "$WORK/first"
 check "a second build in a new build folder packages too" package "$WORK/second" "$WORK/build"
@@ -52,6 +53,8 @@ runtime_dlls() {
     x86_64-w64-mingw32-objdump -p "$UNPACKED/brenvale.exe" | grep -i 'DLL Name: lib'
 }
 check "brenvale.exe needs none of the mingw runtime's DLLs" eval '! runtime_dlls'
+check "brenvale.exe comes without its symbol table" \
+    eval 'x86_64-w64-mingw32-objdump -t "$UNPACKED/brenvale.exe" | grep -qx "no symbols"'
 
 # Started from another folder, as Explorer starts it: the settings file goes beside the exe.
 (cd "$WORK/elsewhere" && exec "$WINE" "$UNPACKED/brenvale.exe") &

@@ -7,6 +7,7 @@
 
 #include "photos/command_line.h"
 #include "platform/file_error.h"
+#include "platform/owner_win32.h"
 #include "test_support.h"
 
 using testing_support::TempDir;
@@ -20,12 +21,9 @@ public:
         const std::string temp = TempDir().Path();
         root_ = temp.substr(0, temp.find('\\') + 1);
         path_ = root_ + "brenvale-test-" + std::to_string(GetCurrentProcessId()) + ".jpg";
-        HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            path_.clear();
-        else
-            CloseHandle(file);
+        const platform::OwnedHandle file(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.Get() == INVALID_HANDLE_VALUE) path_.clear();
     }
     ~PhotoInDriveRoot() {
         if (!path_.empty()) DeleteFileA(path_.c_str());
@@ -51,8 +49,9 @@ TEST(FolderOfPathWin32, PhotoHeldOpenByAnotherProgramRaisesAnErrorNamingIt) {
     TempDir dir;
     dir.Write("IMG_0001.JPG", "photo");
     const std::string path = dir.PathOf("IMG_0001.JPG");
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    platform::OwnedHandle held(
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(INVALID_HANDLE_VALUE, held.Get());
     try {
         photos::GetFolderOfPath(path);
         ADD_FAILURE() << "opened a photo that another handle holds without sharing";
@@ -61,6 +60,6 @@ TEST(FolderOfPathWin32, PhotoHeldOpenByAnotherProgramRaisesAnErrorNamingIt) {
         EXPECT_EQ(path, error.FileName());
         EXPECT_NE(std::string::npos, error.Message().find(path));
     }
-    CloseHandle(held);
+    held.Close();
     EXPECT_EQ(dir.Path() + "\\", photos::GetFolderOfPath(path));
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/owner_win32.h"
 #include "settings/folder_settings.h"
 #include "test_support.h"
 
@@ -27,27 +28,26 @@ protected:
 }  // namespace
 
 TEST_F(FolderSettingsWin32Test, FileHeldOpenWithoutSharingReadsEmptyAndIsNotOverwritten) {
-    HANDLE held = CreateFileA(IniPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    platform::OwnedHandle held(CreateFileA(IniPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                           nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(INVALID_HANDLE_VALUE, held.Get());
     auto settings = std::make_unique<CFolderSettings>(dir_.PathOf("brenvale.exe"));
     EXPECT_EQ("", settings->GetSource());
     EXPECT_EQ("", settings->GetDest());
     settings->SetSource("E:\\other\\");
     settings.reset();
-    CloseHandle(held);
+    held.Close();
     EXPECT_EQ(kOldContent, dir_.Read("brenvale.ini"));
     EXPECT_FALSE(dir_.Exists("brenvale.ini.new"));
 }
 
 TEST_F(FolderSettingsWin32Test, FileHeldOpenBySharingReaderAlsoReadsEmpty) {
-    HANDLE held = CreateFileA(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    const platform::OwnedHandle held(CreateFileA(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                 nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(INVALID_HANDLE_VALUE, held.Get());
     // Brenvale opens its settings exclusively, so even a sharing reader keeps it out.
     CFolderSettings settings(dir_.PathOf("brenvale.exe"));
     EXPECT_EQ("", settings.GetSource());
-    CloseHandle(held);
 }
 
 TEST_F(FolderSettingsWin32Test, ReadOnlyFileIsReadAndKeepsItsContentAtExit) {

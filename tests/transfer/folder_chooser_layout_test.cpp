@@ -47,18 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {245, 319, 320, 342},
                    {160, 319, 235, 342},
                    {5, 5, 320, 314}},
-        LayoutCase{
-            "NoCancel", 96, 100, 80, 0, 0, {95, 75, 95, 75}, {85, 75, 85, 75}, {5, 5, 95, 70}},
-        // Smaller than the buttons: the arithmetic goes on past the edges.
-        LayoutCase{"TooSmall",
-                   96,
-                   20,
-                   20,
-                   75,
-                   23,
-                   {-60, -8, 15, 15},
-                   {-145, -8, -70, 15},
-                   {5, 5, 15, -13}},
         // At 150 %: margins of 8 (7.5 rounded up), a gap of 15, buttons of 113 x 35.
         LayoutCase{"At150Percent",
                    144,

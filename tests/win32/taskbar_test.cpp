@@ -18,22 +18,20 @@ protected:
         ASSERT_NE(window_, nullptr);
     }
     void TearDown() override {
-        if (taskbar_ != nullptr) taskbar_->Release();
         if (window_ != nullptr) DestroyWindow(window_);
         OleUninitialize();
     }
 
     HWND window_ = nullptr;
-    ITaskbarList3* taskbar_ = nullptr;
 };
 
 TEST_F(TaskbarTest, IsOfferedAndTakesTheRunsCalls) {
-    taskbar_ = framework::MakeTaskbarList();
-    ASSERT_NE(taskbar_, nullptr) << "this system offers no taskbar object";
-    EXPECT_EQ(taskbar_->SetProgressValue(window_, 3, 10), S_OK);
-    EXPECT_EQ(taskbar_->SetProgressState(window_, TBPF_ERROR), S_OK);
-    EXPECT_EQ(taskbar_->SetProgressState(window_, TBPF_NORMAL), S_OK);
-    EXPECT_EQ(taskbar_->SetProgressState(window_, TBPF_NOPROGRESS), S_OK);
+    const framework::TaskbarList taskbar = framework::MakeTaskbarList();
+    ASSERT_TRUE(taskbar) << "this system offers no taskbar object";
+    EXPECT_EQ(taskbar.Get()->SetProgressValue(window_, 3, 10), S_OK);
+    EXPECT_EQ(taskbar.Get()->SetProgressState(window_, TBPF_ERROR), S_OK);
+    EXPECT_EQ(taskbar.Get()->SetProgressState(window_, TBPF_NORMAL), S_OK);
+    EXPECT_EQ(taskbar.Get()->SetProgressState(window_, TBPF_NOPROGRESS), S_OK);
 }
 
 }  // namespace

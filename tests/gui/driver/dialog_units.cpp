@@ -1,37 +1,19 @@
 #include "driver/dialog_units.h"
 
+#include "driver/handle.h"
 #include "driver/wait.h"
 
 namespace gui_driver {
 
 namespace {
 
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
+using Font = OwnedGdiObject<HFONT>;
 
-private:
-    HDC dc_;
-};
-
-class Font {
-public:
-    explicit Font(HFONT font) : font_(font) {}
-    ~Font() {
-        if (font_) DeleteObject(font_);
-    }
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
-    Font(Font&& other) noexcept : font_(other.font_) { other.font_ = nullptr; }
-    HFONT Get() const { return font_; }
-
-private:
-    HFONT font_;
-};
+OwnedScreenDc ScreenDc() {
+    OwnedScreenDc dc(GetDC(nullptr));
+    if (!dc) throw DriverError("cannot draw on the screen");
+    return dc;
+}
 
 // The font as a dialog creates it from its template: height from the point size at the
 // display's resolution, normal weight, the default character set.
@@ -46,7 +28,7 @@ Font DialogFont(const std::string& face, int pointSize, int dpi) {
 // `text` and the font's metrics measured in the dialog font.
 SIZE Measure(const std::string& face, int pointSize, int dpi, const std::string& text,
              TEXTMETRICA& metrics) {
-    ScreenDc dc;
+    const OwnedScreenDc dc = ScreenDc();
     const Font font = DialogFont(face, pointSize, dpi);
     const HGDIOBJ old = SelectObject(dc.Get(), font.Get());
     SIZE extent{};
@@ -61,7 +43,7 @@ SIZE Measure(const std::string& face, int pointSize, int dpi, const std::string&
 }  // namespace
 
 BaseUnits DialogBaseUnitsOf(const std::string& face, int pointSize) {
-    ScreenDc dc;
+    const OwnedScreenDc dc = ScreenDc();
     return DialogBaseUnitsOf(face, pointSize, GetDeviceCaps(dc.Get(), LOGPIXELSY));
 }
 

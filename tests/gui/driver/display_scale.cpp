@@ -1,5 +1,6 @@
 #include "driver/display_scale.h"
 
+#include "driver/handle.h"
 #include "driver/wait.h"
 
 namespace gui_driver {
@@ -9,28 +10,19 @@ namespace {
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 constexpr char kLogPixels[] = "LogPixels";
 
-class DesktopKey {
-public:
-    DesktopKey() {
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0,
-                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
-                            nullptr) != ERROR_SUCCESS) {
-            throw DriverError(std::string("cannot open HKCU\\") + kDesktopKey);
-        }
+OwnedRegistryKey OpenDesktopKey() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        throw DriverError(std::string("cannot open HKCU\\") + kDesktopKey);
     }
-    ~DesktopKey() { RegCloseKey(key_); }
-    DesktopKey(const DesktopKey&) = delete;
-    DesktopKey& operator=(const DesktopKey&) = delete;
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
+    return OwnedRegistryKey(key);
+}
 
 }  // namespace
 
 DisplayScale::DisplayScale(int dpi) {
-    DesktopKey key;
+    const OwnedRegistryKey key = OpenDesktopKey();
     DWORD value = 0;
     DWORD size = sizeof value;
     DWORD type = 0;
@@ -48,7 +40,7 @@ DisplayScale::DisplayScale(int dpi) {
 
 DisplayScale::~DisplayScale() {
     try {
-        DesktopKey key;
+        const OwnedRegistryKey key = OpenDesktopKey();
         if (previous_) {
             RegSetValueExA(key.Get(), kLogPixels, 0, REG_DWORD,
                            reinterpret_cast<const BYTE*>(&*previous_), sizeof *previous_);

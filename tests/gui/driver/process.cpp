@@ -61,10 +61,12 @@ Program::Program(const std::string& exePath, const std::string& commandLine,
 }
 
 Program::~Program() {
-    if (!HasEnded()) {
-        TerminateProcess(process_.Get(), 1);
-        WaitForSingleObject(process_.Get(), static_cast<DWORD>(kDefaultTimeout.count()));
-    }
+    if (!HasEnded()) Kill();
+}
+
+void Program::Kill() {
+    TerminateProcess(process_.Get(), 1);
+    WaitForSingleObject(process_.Get(), static_cast<DWORD>(kDefaultTimeout.count()));
 }
 
 bool Program::HasEnded() const {

@@ -25,7 +25,7 @@ public:
     // `currentFolder` as its current directory, then waits until it waits for input.
     Program(const std::string& exePath, const std::string& commandLine,
             const std::string& currentFolder, Milliseconds timeout = kDefaultTimeout);
-    // Ends the program if it is still running; it is this test's own child.
+    // Ends the program (Kill) if it is still running; it is this test's own child.
     ~Program();
 
     Program(const Program&) = delete;
@@ -36,6 +36,8 @@ public:
     const std::string& Name() const { return name_; }
 
     bool HasEnded() const;
+    // Ends the program at once, as the task manager ends it, and waits until it has gone.
+    void Kill();
     // Waits for the process to end and returns its exit code.
     DWORD WaitForExit(Milliseconds timeout = kDefaultTimeout) const;
 

@@ -3,10 +3,49 @@
 #include <cstring>
 
 #include "driver/wait.h"
+#include "platform/owner_win32.h"
 
 namespace gui_driver {
 
 namespace {
+
+struct ResourceBytes {
+    const BYTE* data;
+    size_t size;
+};
+
+// The exe loaded as a file of resources, not as code.
+class ResourceFile {
+public:
+    explicit ResourceFile(const std::string& exePath)
+        : module_(LoadLibraryExA(exePath.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)),
+          path_(exePath) {
+        if (!module_) {
+            throw DriverError("cannot read the resources of " + exePath + " (error " +
+                              std::to_string(GetLastError()) + ")");
+        }
+    }
+
+    // The resource `id` of `type` in `language`; throws DriverError naming `what` when
+    // there is none.
+    ResourceBytes Find(LPCSTR type, int id, LANGID language, const std::string& what) const {
+        const HRSRC found = FindResourceExA(module_.Get(), type, MAKEINTRESOURCEA(id), language);
+        if (!found) throw DriverError("no " + what + " in " + path_);
+        const auto* data =
+            static_cast<const BYTE*>(LockResource(LoadResource(module_.Get(), found)));
+        if (!data) throw DriverError("cannot load the " + what + " of " + path_);
+        return {data, SizeofResource(module_.Get(), found)};
+    }
+    HMODULE Module() const { return module_.Get(); }
+
+private:
+    struct FreeModule {
+        bool operator()(HMODULE module) const noexcept { return FreeLibrary(module) != FALSE; }
+    };
+    platform::Owner<HMODULE, FreeModule> module_;
+    std::string path_;
+};
 
 std::string NameOf(LPCSTR name) {
     return IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<ULONG_PTR>(name)) : name;
@@ -45,23 +84,6 @@ BOOL CALLBACK ListNames(HMODULE module, LPSTR type, LONG_PTR context) {
     return TRUE;
 }
 
-// A block of a string table holds the strings of sixteen ids, each a count of UTF-16
-// characters and the characters.
-void ReadStringBlock(const ResourceBytes& block, UINT firstId,
-                     std::map<UINT, std::wstring>& strings) {
-    const std::string what = "the string table block of id " + std::to_string(firstId);
-    size_t offset = 0;
-    for (UINT i = 0; i < 16; ++i) {
-        const auto length = ReadAt<WORD>(block, offset, what);
-        offset += sizeof length;
-        std::wstring wide;
-        for (WORD c = 0; c < length; ++c, offset += sizeof(WCHAR)) {
-            wide += ReadAt<WCHAR>(block, offset, what);
-        }
-        if (length > 0) strings[firstId + i] = wide;
-    }
-}
-
 std::string VersionText(DWORD high, DWORD low) {
     return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
            std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
@@ -69,46 +91,11 @@ std::string VersionText(DWORD high, DWORD low) {
 
 }  // namespace
 
-ResourceFile::ResourceFile(const std::string& exePath)
-    : module_(LoadLibraryExA(exePath.c_str(), nullptr,
-                             LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)),
-      path_(exePath) {
-    if (!module_) {
-        throw DriverError("cannot read the resources of " + exePath + " (error " +
-                          std::to_string(GetLastError()) + ")");
-    }
-}
-
-ResourceFile::~ResourceFile() {
-    FreeLibrary(module_);
-}
-
-ResourceBytes ResourceFile::Find(LPCSTR type, int id, LANGID language,
-                                 const std::string& what) const {
-    const HRSRC found = FindResourceExA(module_, type, MAKEINTRESOURCEA(id), language);
-    if (!found) throw DriverError("no " + what + " in " + path_);
-    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
-    if (!data) throw DriverError("cannot load the " + what + " of " + path_);
-    return {data, SizeofResource(module_, found)};
-}
-
 std::vector<ResourceEntry> ListResources(const std::string& exePath) {
     const ResourceFile file(exePath);
     Listing listing;
     EnumResourceTypesA(file.Module(), ListNames, reinterpret_cast<LONG_PTR>(&listing));
     return listing.entries;
-}
-
-std::map<UINT, std::wstring> ReadStringTable(const std::string& exePath, LANGID language) {
-    const ResourceFile file(exePath);
-    std::map<UINT, std::wstring> strings;
-    for (const ResourceEntry& entry : ListResources(exePath)) {
-        if (entry.type != NameOf(RT_STRING) || entry.language != language) continue;
-        const int block = std::stoi(entry.name);
-        ReadStringBlock(file.Find(RT_STRING, block, language, "string table block"),
-                        static_cast<UINT>(block - 1) * 16, strings);
-    }
-    return strings;
 }
 
 std::vector<IconImage> ReadIconGroup(const std::string& exePath, int id, LANGID language) {

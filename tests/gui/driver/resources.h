@@ -1,38 +1,14 @@
 // A program's resources read from its exe file, without running it: which resources it
-// holds in which language, its string table, an icon group, its version numbers.
+// holds in which language, an icon group, its version numbers.
 #pragma once
 
 #include <windows.h>
 
-#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace gui_driver {
-
-struct ResourceBytes {
-    const BYTE* data;
-    size_t size;
-};
-
-// The exe loaded as a file of resources, not as code.
-class ResourceFile {
-public:
-    explicit ResourceFile(const std::string& exePath);
-    ~ResourceFile();
-    ResourceFile(const ResourceFile&) = delete;
-    ResourceFile& operator=(const ResourceFile&) = delete;
-
-    // The resource `id` of `type` in `language`; throws DriverError naming `what` when
-    // there is none.
-    ResourceBytes Find(LPCSTR type, int id, LANGID language, const std::string& what) const;
-    HMODULE Module() const { return module_; }
-
-private:
-    HMODULE module_;
-    std::string path_;
-};
 
 // One resource: its type and name (a number as its digits, or the name), and its language.
 struct ResourceEntry {
@@ -41,9 +17,6 @@ struct ResourceEntry {
     LANGID language;
 };
 std::vector<ResourceEntry> ListResources(const std::string& exePath);
-
-// Every string of the string table in `language`, by id, as the exe stores it (UTF-16).
-std::map<UINT, std::wstring> ReadStringTable(const std::string& exePath, LANGID language);
 
 struct IconImage {
     int width;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/folder_chooser.h"
+#include "driver/handle.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
 #include "driver/outside.h"
@@ -44,8 +45,7 @@ void SaveWindowPicture(HWND window, const std::string& path) {
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    const OwnedScreenDc screen(GetDC(nullptr));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -54,9 +54,13 @@ void SaveWindowPicture(HWND window, const std::string& path) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    const OwnedGdiObject<HBITMAP> bitmap(
+        CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    // Deleted before the bitmap, which it lets go of then.
+    const OwnedMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    if (!screen || !bitmap || !memory) throw DriverError("cannot take a picture of the screen");
+    SelectObject(memory.Get(), bitmap.Get());
+    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
     GdiFlush();
 
     const DWORD rowBytes = ((width * 3 + 3) / 4) * 4;
@@ -69,11 +73,6 @@ void SaveWindowPicture(HWND window, const std::string& path) {
     bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
     bytes.append(static_cast<const char*>(bits), imageBytes);
     WriteFileBytes(path, bytes);
-
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 // A folder of the program's own with a copy of Brenvale and its settings file.
