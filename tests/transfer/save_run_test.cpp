@@ -16,6 +16,7 @@
 #include "platform/file.h"
 #include "platform/system.h"
 #include "test_support.h"
+#include "transfer/copy_path_length.h"
 #include "transfer/date_stamp.h"
 #include "transfer/numbered_copy.h"
 
@@ -370,14 +371,14 @@ TEST(TitleRule, ReadsTwoByteCharactersWhole) {
     }
 }
 
-TEST_F(SaveRun, ATitleTooLongForANameIsHeldWholeAndRefusedByTheSystem) {
+// No folder takes copies with a name of more than 300 characters: the run says so before it
+// copies anything.
+TEST_F(SaveRun, ATitleTooLongForANameIsHeldWholeAndRefusedBeforeAnyCopy) {
     AddPhotos(1);
     window_.title = std::string(300, 't');
     ChooseDest();
     Run();
-    EXPECT_EQ(window_.events.back().rfind("box: Error Destination ", 0), 0u);
-    EXPECT_NE(window_.events.back().find("230714_" + std::string(300, 't') + "_001.jpg"),
-              std::string::npos);
+    EXPECT_EQ(window_.events.back(), "box: " + transfer::FolderTooLongText("<dest>"));
     EXPECT_EQ(DestNames(), Names{});
 }
 
@@ -410,5 +411,65 @@ TEST_F(SaveRun, ADriveRootGetsASecondBackslash) {
     EXPECT_EQ(window_.events[6],
               "create D:\\\\~bv" + transfer::RunName(platform::ProcessId()) + "\\1");
 }
+
+// In UTF-8, as the program works, a Cyrillic letter is two bytes and one character: the
+// system counts characters.
+TEST(CopyFitsIn, CountsCharactersNotBytes) {
+    std::string cyrillic;
+    for (int i = 0; i < 236; ++i) cyrillic += "\xD0\xA4";
+    const std::string copy = "230714_Holiday_001.jpg";
+    EXPECT_TRUE(transfer::CopyFitsIn(cyrillic, copy, 65001));
+    EXPECT_FALSE(transfer::CopyFitsIn(cyrillic + "\xD0\xA4", copy, 65001));
+}
+
+struct FolderLengthCase {
+    const char* name;
+    std::size_t over;  // characters beyond the system's 259 of the longest copy's path
+    bool longDate;
+    bool takesCopies;
+};
+
+void PrintTo(const FolderLengthCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FolderLength : public SaveRun, public ::testing::WithParamInterface<FolderLengthCase> {};
+
+// The system's file calls take paths of at most 259 characters. The photo has no date-time
+// text and was last written in 1999: its stamp "9990601" is as long as a short stamp gets,
+// so its copy has the longest name a run without Long Date? can give, and fills the folder's
+// room exactly. With Long Date? the folder must leave room for "yymmdd-hhmmss".
+TEST_P(FolderLength, IsTakenWhenTheLongestCopyFitsAndNamedBeforeAnyCopyWhenNot) {
+    const std::string copy = "9990601_Holiday_001.jpg";
+    AddPhoto("IMG_1.JPG", nullptr);
+    testing_support::SetLastWriteTimeUtc(photos_.PathOf("IMG_1.JPG"), 1999, 6, 1, 12, 0);
+    const std::string folder(259 + GetParam().over - dest_.Path().size() - 1 - copy.size() - 1,
+                             'f');
+    std::filesystem::create_directory(dest_.Native(folder));
+    window_.chosenFolder = dest_.PathOf(folder);
+    longDate_ = GetParam().longDate;
+    Run();
+    if (GetParam().takesCopies) {
+        EXPECT_EQ(window_.events.back(), "remember <dest>\\" + folder + "\\");
+        EXPECT_EQ(dest_.Read(folder + "/" + copy), photos_.Read("IMG_1.JPG"));
+        return;
+    }
+    const std::string box = window_.events.back();
+    EXPECT_EQ(box.rfind("box: ", 0), 0u) << box;
+    EXPECT_NE(box.find(" <dest>\\" + folder + " "), std::string::npos) << box;
+    EXPECT_NE(box.find("too long"), std::string::npos) << box;
+    EXPECT_EQ(window_.events[window_.events.size() - 2], "read date");
+    EXPECT_TRUE(std::filesystem::is_empty(dest_.Native(folder)));
+    EXPECT_EQ(nextNumber_, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FolderLength,
+    ::testing::Values(FolderLengthCase{"LeavingRoomForTheLongestCopy", 0, false, true},
+                      FolderLengthCase{"OneCharacterTooLong", 1, false, false},
+                      FolderLengthCase{"TooLongForALongStamp", 0, true, false}),
+    [](const ::testing::TestParamInfo<FolderLengthCase>& info) {
+        return std::string(info.param.name);
+    });
 
 }  // namespace
