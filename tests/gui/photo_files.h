@@ -2,6 +2,7 @@
 // copies read back, and folders made as a user's are, from outside Wine.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ void MakeFolder(const std::string& path);
 std::vector<std::string> FileNamesIn(const std::string& folder);
 // The names of every entry in `folder`, files and folders, hidden ones too, sorted.
 std::vector<std::string> EntryNamesIn(const std::string& folder);
+// `count` Cyrillic letters in UTF-8, as a name in another script.
+std::string Cyrillic(std::size_t count);
 // Sets the file's last-write time to noon UTC of the given day.
 void SetLastWriteDay(const std::string& path, int year, int month, int day);
 

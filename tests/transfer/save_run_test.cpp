@@ -139,7 +139,7 @@ TEST_F(SaveRun, ACompleteRunInOrder) {
     ChooseDest();
     Run();
     EXPECT_EQ(window_.events,
-              (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 518",
+              (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 778",
                       "read date", "progress 5", "flush 1", "rename 230714_Holiday_001.jpg",
                       "progress 10", "flush 2", "rename 230601_Holiday_002.jpg", "flush the folder",
                       "normal cursor", "box: Fotos successfully saved", "progress 0",
@@ -278,7 +278,7 @@ TEST_F(SaveRun, CancelledChooserEndsBeforeAnyCopy) {
     AddPhotos(2);
     Run();
     EXPECT_EQ(window_.events,
-              (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 518",
+              (Events{"wait cursor", "progress 0", "chooser at D:\\Pictures\\ size 778",
                       "box: Exit Select Folder"}));
     EXPECT_EQ(nextNumber_, 1);
     EXPECT_EQ(DestNames(), Names{});
