@@ -55,8 +55,11 @@ VIAddVersionKey FileDescription "Brenvale ${VERSION} Setup"
 VIAddVersionKey LegalCopyright ""
 
 !include MUI2.nsh
-; The setup exe carries the program's own icon, so the user knows what it installs.
-!define MUI_ICON "${__FILEDIR__}\..\ui\brenvale.ico"
+; The setup exe carries the program's own icon, so the user knows what it installs, drawn
+; as the program's build draws it.
+!tempfile ICON_FILE
+!system 'cmake "-DDRAWING=${__FILEDIR__}/../ui/brenvale.mvg" "-DICON=${ICON_FILE}" -P "${__FILEDIR__}/../ui/make_icon.cmake"' = 0
+!define MUI_ICON "${ICON_FILE}"
 !define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Brenvale ${VERSION} for you alone, in your own programs folder, and put it in the Start menu, on the desktop, in Explorer's $\"Send to$\" menu and among AutoPlay's choices for a memory card.$\r$\n$\r$\nDrop photos or a card's folder on its desktop icon, send them to it from Explorer, or choose $\"${AUTOPLAY_ACTION}$\" when you put a card in, to copy the photos to your PC.$\r$\n$\r$\nClick Install to start."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\brenvale.exe"
@@ -66,6 +69,7 @@ VIAddVersionKey LegalCopyright ""
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+!delfile "${ICON_FILE}"
 
 Section
     SetShellVarContext current
