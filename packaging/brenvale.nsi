@@ -19,11 +19,14 @@ ManifestDPIAware true
 !define PROGRAMS "$LOCALAPPDATA\Programs"
 
 ; AutoPlay, for this user: a handler that AutoPlay lists when a card with pictures goes in
-; (the event ShowPicturesOnArrival), with the action, provider and icon it shows. A handler
-; of the user's own names a ProgID and a verb, which AutoPlay invokes on the card's root
-; folder; that verb's command starts Brenvale with the folder, which stands for its photos.
+; (the event ShowPicturesOnArrival) and when one with pictures and videos does, as most
+; cameras' cards hold (MixedContentOnArrival), with the action, provider and icon it shows.
+; A handler of the user's own names a ProgID and a verb, which AutoPlay invokes on the
+; card's root folder; that verb's command starts Brenvale with the folder, which stands for
+; its photos.
 !define AUTOPLAY "Software\Microsoft\Windows\CurrentVersion\Explorer\AutoplayHandlers"
 !define AUTOPLAY_EVENT "${AUTOPLAY}\EventHandlers\ShowPicturesOnArrival"
+!define AUTOPLAY_MIXED_EVENT "${AUTOPLAY}\EventHandlers\MixedContentOnArrival"
 !define AUTOPLAY_HANDLER "BrenvaleCopyPhotosOnArrival"
 !define AUTOPLAY_ACTION "Copy photos to this PC"
 !define PROGID "Brenvale.CardPhotos"
@@ -110,6 +113,7 @@ Section
     WriteRegStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "InvokeProgID" "${PROGID}"
     WriteRegStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "InvokeVerb" "${VERB}"
     WriteRegStr HKCU "${AUTOPLAY_EVENT}" "${AUTOPLAY_HANDLER}" ""
+    WriteRegStr HKCU "${AUTOPLAY_MIXED_EVENT}" "${AUTOPLAY_HANDLER}" ""
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Brenvale"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -134,6 +138,8 @@ Section "Uninstall"
 
     DeleteRegValue HKCU "${AUTOPLAY_EVENT}" "${AUTOPLAY_HANDLER}"
     !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY_EVENT}"
+    DeleteRegValue HKCU "${AUTOPLAY_MIXED_EVENT}" "${AUTOPLAY_HANDLER}"
+    !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY_MIXED_EVENT}"
     !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY}\EventHandlers"
     DeleteRegKey HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}"
     !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY}\Handlers"
