@@ -19,11 +19,14 @@ ManifestDPIAware true
 !define PROGRAMS "$LOCALAPPDATA\Programs"
 
 ; AutoPlay, for this user: a handler that AutoPlay lists when a card with pictures goes in
-; (the event ShowPicturesOnArrival), with the action, provider and icon it shows. A handler
-; of the user's own names a ProgID and a verb, which AutoPlay invokes on the card's root
-; folder; that verb's command starts Brenvale with the folder, which stands for its photos.
+; (the event ShowPicturesOnArrival) and when one with pictures and videos does, as most
+; cameras' cards hold (MixedContentOnArrival), with the action, provider and icon it shows.
+; A handler of the user's own names a ProgID and a verb, which AutoPlay invokes on the
+; card's root folder; that verb's command starts Brenvale with the folder, which stands for
+; its photos.
 !define AUTOPLAY "Software\Microsoft\Windows\CurrentVersion\Explorer\AutoplayHandlers"
 !define AUTOPLAY_EVENT "${AUTOPLAY}\EventHandlers\ShowPicturesOnArrival"
+!define AUTOPLAY_MIXED_EVENT "${AUTOPLAY}\EventHandlers\MixedContentOnArrival"
 !define AUTOPLAY_HANDLER "BrenvaleCopyPhotosOnArrival"
 !define AUTOPLAY_ACTION "Copy photos to this PC"
 !define PROGID "Brenvale.CardPhotos"
@@ -55,8 +58,11 @@ VIAddVersionKey FileDescription "Brenvale ${VERSION} Setup"
 VIAddVersionKey LegalCopyright ""
 
 !include MUI2.nsh
-; The setup exe carries the program's own icon, so the user knows what it installs.
-!define MUI_ICON "${__FILEDIR__}\..\ui\brenvale.ico"
+; The setup exe carries the program's own icon, so the user knows what it installs, drawn
+; as the program's build draws it.
+!tempfile ICON_FILE
+!system 'cmake "-DDRAWING=${__FILEDIR__}/../ui/brenvale.mvg" "-DICON=${ICON_FILE}" -P "${__FILEDIR__}/../ui/make_icon.cmake"' = 0
+!define MUI_ICON "${ICON_FILE}"
 !define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Brenvale ${VERSION} for you alone, in your own programs folder, and put it in the Start menu, on the desktop, in Explorer's $\"Send to$\" menu and among AutoPlay's choices for a memory card.$\r$\n$\r$\nDrop photos or a card's folder on its desktop icon, send them to it from Explorer, or choose $\"${AUTOPLAY_ACTION}$\" when you put a card in, to copy the photos to your PC.$\r$\n$\r$\nClick Install to start."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\brenvale.exe"
@@ -66,6 +72,7 @@ VIAddVersionKey LegalCopyright ""
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+!delfile "${ICON_FILE}"
 
 Section
     SetShellVarContext current
@@ -106,6 +113,7 @@ Section
     WriteRegStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "InvokeProgID" "${PROGID}"
     WriteRegStr HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}" "InvokeVerb" "${VERB}"
     WriteRegStr HKCU "${AUTOPLAY_EVENT}" "${AUTOPLAY_HANDLER}" ""
+    WriteRegStr HKCU "${AUTOPLAY_MIXED_EVENT}" "${AUTOPLAY_HANDLER}" ""
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Brenvale"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -130,6 +138,8 @@ Section "Uninstall"
 
     DeleteRegValue HKCU "${AUTOPLAY_EVENT}" "${AUTOPLAY_HANDLER}"
     !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY_EVENT}"
+    DeleteRegValue HKCU "${AUTOPLAY_MIXED_EVENT}" "${AUTOPLAY_HANDLER}"
+    !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY_MIXED_EVENT}"
     !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY}\EventHandlers"
     DeleteRegKey HKCU "${AUTOPLAY}\Handlers\${AUTOPLAY_HANDLER}"
     !insertmacro DeleteRegKeyIfEmpty "${AUTOPLAY}\Handlers"

@@ -25,4 +25,9 @@ std::size_t FindLastBackslash(const std::string& text, unsigned codePage = AnsiC
 std::size_t FindFirstOf(const std::string& text, const char* characters,
                         unsigned codePage = AnsiCodePage());
 
+// How many UTF-16 units the system makes of the text in the code page: the length that
+// its file calls hold against their limit of 260 (MAX_PATH). A letter of UTF-8 is one
+// unit, one beyond U+FFFF two; a character of a double-byte code page is one.
+std::size_t WideLength(const std::string& text, unsigned codePage = AnsiCodePage());
+
 }  // namespace platform

@@ -134,9 +134,10 @@ install() {
     trap 'rm -rf "$STAGE"' EXIT
     local stage=$STAGE
     cp "$BUILD_DIR/release/app/brenvale.exe" "$stage/brenvale.exe"
-    # The icon of brenvale.exe, from the file its resources are built from.
-    convert "ico:$ROOT/ui/brenvale.ico[1]" "png:$stage/brenvale-16.png"
-    convert "ico:$ROOT/ui/brenvale.ico[2]" "png:$stage/brenvale-32.png"
+    # The icon of brenvale.exe, from the file the build drew for its resources: the
+    # images of 16 and 32 pixels are its first and fourth.
+    convert "ico:$BUILD_DIR/release/ui/brenvale.ico[0]" "png:$stage/brenvale-16.png"
+    convert "ico:$BUILD_DIR/release/ui/brenvale.ico[3]" "png:$stage/brenvale-32.png"
     {
         echo '#!/usr/bin/env bash'
         printf 'BRENVALE_EXE=%q\n' "$EXE"

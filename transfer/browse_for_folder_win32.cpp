@@ -1,28 +1,67 @@
-// The folder chooser through SHBrowseForFolderA, and its callback.
+// The folder chooser through SHBrowseForFolderA, and its callback. Paths cross the shell's
+// wide calls and are converted to the program's code page there, so that a path in any
+// script reaches the program whole.
 #include "transfer/browse_for_folder.h"
 
 #include <commctrl.h>
-#include <io.h>
-#include <mbstring.h>
+#include <knownfolders.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstring>
+#include <optional>
 
 #include "framework/dpi_win32.h"
 #include "framework/wnd.h"
+#include "platform/folder.h"
 #include "platform/owner_win32.h"
+#include "platform/wide_text_win32.h"
 #include "transfer/chooser_selection.h"
 #include "transfer/folder_chooser_layout.h"
 
 namespace {
 
-constexpr int kExistenceMode = 0;
+struct FreeTaskMemory {
+    bool operator()(PWSTR text) const noexcept {
+        CoTaskMemFree(text);
+        return true;
+    }
+};
+using OwnedTaskText = platform::Owner<PWSTR, FreeTaskMemory>;
 
-// Copies at most count bytes of a multi-byte path, never half a character.
-void CopyPathBytes(char* to, const char* from, unsigned count) {
-    _mbsnbcpy(reinterpret_cast<unsigned char*>(to), reinterpret_cast<const unsigned char*>(from),
-              count);
+// The item's path in the file system in the program's code page; none for an item outside
+// the file system, a path of MAX_PATH or more, or one the code page cannot hold.
+std::optional<std::string> PathOfItem(LPCITEMIDLIST item) {
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(item, path)) return std::nullopt;
+    return platform::TextFromWide(path);
+}
+
+// The user's Pictures folder, whether or not it exists; none when the system names none.
+std::optional<std::string> PicturesFolder() {
+    PWSTR found = nullptr;
+    const HRESULT result =
+        SHGetKnownFolderPath(FOLDERID_Pictures, KF_FLAG_DONT_VERIFY, nullptr, &found);
+    const OwnedTaskText pictures(found);
+    if (FAILED(result) || !pictures) return std::nullopt;
+    return platform::TextFromWide(pictures.Get());
+}
+
+// Where the chooser may open, in order: the remembered folder or the nearest existing
+// folder above it, then the Pictures folder or the nearest existing folder above that.
+// Never the current folder: that may be the memory card's, or the program's own.
+std::vector<std::string> StartFolders(const char* initialFolder) {
+    std::vector<std::string> wanted;
+    if (initialFolder != nullptr) wanted = transfer::FoldersToOpenAt(initialFolder);
+    if (const std::optional<std::string> pictures = PicturesFolder()) {
+        const std::vector<std::string> more = transfer::FoldersToOpenAt(*pictures);
+        wanted.insert(wanted.end(), more.begin(), more.end());
+    }
+    std::vector<std::string> existing;
+    for (const std::string& folder : wanted) {
+        if (platform::IsFolder(folder)) existing.push_back(folder);
+    }
+    return existing;
 }
 
 // A shell item is freed by the shell's allocator.
@@ -101,21 +140,28 @@ bool PostChooserRequest(HWND chooser, ChooserSelection* selection, ChooserReques
            PostMessageA(chooser, ChooserRequestMessage(), static_cast<WPARAM>(request), 0);
 }
 
-void SelectInitialFolder(HWND chooser, ChooserSelection& selection) {
-    const auto initial = reinterpret_cast<LPARAM>(selection.initialFolder);
-    selection.changed = false;
-    SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, initial);
-    // The shell tells of a selection that worked while the request is sent.
-    if (!selection.changed ||
-        !transfer::IsSameFolder(selection.selected, selection.initialFolder)) {
-        SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, initial);
+// Whether the chooser shows `folder` selected once asked for it. The shell tells of a
+// selection that worked while the request is sent.
+bool SelectFolder(HWND chooser, ChooserSelection& selection, const std::string& folder) {
+    const std::wstring wide = platform::WideText(folder);
+    for (int request = 0; request < 2; ++request) {
+        selection.changed = false;
+        SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+        if (selection.changed && transfer::IsSameFolder(selection.selected, folder)) return true;
+    }
+    return false;
+}
+
+void SelectStartFolder(HWND chooser, ChooserSelection& selection) {
+    for (const std::string& folder : selection.startFolders) {
+        if (SelectFolder(chooser, selection, folder)) return;
     }
 }
 
 void OnChooserInitialized(HWND chooser, ChooserSelection* selection) {
     SetWindowLongA(chooser, GWL_STYLE, GetWindowLongA(chooser, GWL_STYLE) & ~DS_CONTEXTHELP);
     SetWindowLongA(chooser, GWL_EXSTYLE, GetWindowLongA(chooser, GWL_EXSTYLE) & ~WS_EX_CONTEXTHELP);
-    if (selection != nullptr) SelectInitialFolder(chooser, *selection);
+    if (selection != nullptr) SelectStartFolder(chooser, *selection);
 
     HWND tree = FolderTreeOf(chooser);
     if (tree == nullptr) return;  // not the chooser we know: leave it as it is
@@ -144,24 +190,23 @@ void OnChooserInitialized(HWND chooser, ChooserSelection* selection) {
     PostChooserRequest(chooser, selection, ChooserRequest::kShowSelection);
 }
 
-// Only an existing folder of the file system that is not a shortcut may be chosen. The
-// chooser decides on OK for the new item too; this can only take it away.
+// Only an existing folder of the file system that is not a shortcut, and whose path the
+// program can take whole, may be chosen. The chooser decides on OK for the new item too;
+// this can only take it away.
 void OnSelectionChanged(HWND chooser, LPARAM value, ChooserSelection* selection) {
     const auto item = reinterpret_cast<LPCITEMIDLIST>(value);
-    char path[kChooserPathRoom];
-    std::memset(path, 0, sizeof path);
-    const bool hasPath = SHGetPathFromIDListA(item, path) != FALSE;
-    bool refused = !hasPath || _access(path, kExistenceMode) != 0;
+    const std::optional<std::string> path = PathOfItem(item);
+    bool refused = !path || !platform::IsFolder(*path);
     if (!refused) {
-        // When the shell cannot tell the item's attributes, the existing path decides.
-        SHFILEINFOA info = {};
-        if (SHGetFileInfoA(reinterpret_cast<LPCSTR>(item), 0, &info, sizeof info,
+        // When the shell cannot tell the item's attributes, the existing folder decides.
+        SHFILEINFOW info = {};
+        if (SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item), 0, &info, sizeof info,
                            SHGFI_PIDL | SHGFI_ATTRIBUTES) != 0) {
             refused = (info.dwAttributes & SFGAO_LINK) != 0;
         }
     }
     if (selection != nullptr) {
-        std::memcpy(selection->selected, path, sizeof path);
+        selection->selected = path.value_or(std::string());
         selection->changed = true;
         selection->refused = refused;
     }
@@ -182,19 +227,9 @@ bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsign
     if (folder == nullptr || size < kChooserLeastOutputSize) return false;
     folder[0] = '\0';
 
-    // Lives for the whole call: the callback selects the initial folder when the chooser
-    // opens.
+    // Lives for the whole call: the callback selects a start folder when the chooser opens.
     ChooserSelection selection;
-    std::memset(&selection, 0, sizeof selection);
-    // With none remembered, the user's Pictures folder: the current directory may be the
-    // memory card's folder that the open-file dialog went to, or the program's own.
-    if (initialFolder != nullptr && initialFolder[0] != '\0') {
-        CopyPathBytes(selection.initialFolder, initialFolder, kChooserInitialFolderBytes);
-    } else if (SHGetFolderPathA(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT,
-                                selection.initialFolder) != S_OK) {
-        std::memset(selection.initialFolder, 0, sizeof selection.initialFolder);
-        GetCurrentDirectoryA(kChooserInitialFolderBytes, selection.initialFolder);
-    }
+    selection.startFolders = StartFolders(initialFolder);
 
     BROWSEINFOA request = {};
     request.hwndOwner = owner;
@@ -204,11 +239,11 @@ bool BrowseForFolder(HWND owner, const char* initialFolder, char* folder, unsign
     const OwnedShellItem chosen(SHBrowseForFolderA(&request));
     if (!chosen) return false;
 
-    char path[kChooserPathRoom];
-    std::memset(path, 0, sizeof path);
-    if (!SHGetPathFromIDListA(chosen.Get(), path)) return false;
+    // A path is taken whole or not at all: a part of it would be another folder.
+    const std::optional<std::string> path = PathOfItem(chosen.Get());
+    if (!path || path->empty() || path->size() >= size) return false;
     std::memset(folder, 0, size);
-    CopyPathBytes(folder, path, size - 1);
+    std::memcpy(folder, path->data(), path->size());
     return true;
 }
 

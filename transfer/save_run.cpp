@@ -5,6 +5,7 @@
 
 #include "photos/photo_list.h"
 #include "platform/system.h"
+#include "transfer/copy_path_length.h"
 #include "transfer/date_stamp.h"
 #include "transfer/numbered_copy.h"
 
@@ -79,6 +80,9 @@ SaveResult RunSave(SaveRunWindow& window, const SaveRunState& state) {
     const bool photoDates = UsesPhotoDates(typedDate.c_str(), state.defaultDateText);
     const std::string filteredDate =
         photoDates ? std::string() : FilterTypedDate(typedDate.c_str());
+    if (!CopyFitsIn(folder, LongestCopyName(title, photoDates, state.longDate, filteredDate))) {
+        return {SaveOutcome::Refused, FolderTooLongText(folder), {}};
+    }
 
     if (Failure failure = CopyAll(window, state, folder, title, photoDates, filteredDate)) {
         return {SaveOutcome::Failed, *failure, folder};

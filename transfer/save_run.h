@@ -51,7 +51,8 @@ struct SaveRunState {
 // How a press of Save On PC ended.
 enum class SaveOutcome {
     NothingToSave,  // no photos: nothing happened
-    Refused,        // the title cannot stand in a file name: nothing was copied
+    Refused,        // the title cannot stand in a file name, or the copies' names do not fit in
+                    // the chosen folder: nothing was copied
     Cancelled,      // no folder was chosen: nothing was copied
     Failed,         // a copy could not be made: the copies before it stay
     Saved,          // every copy is on the disk under its name, read back equal to its photo
@@ -59,7 +60,7 @@ enum class SaveOutcome {
 
 struct SaveResult {
     SaveOutcome outcome = SaveOutcome::NothingToSave;
-    // What the user is to be told: the refusal, "Exit Select Folder", the failure, or
+    // What the user is to be told: why it was refused, "Exit Select Folder", the failure, or
     // "Fotos successfully saved".
     std::string message;
     // The chosen folder, as the chooser gave it.

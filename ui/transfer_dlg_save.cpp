@@ -12,8 +12,9 @@
 
 namespace {
 
-// The result buffer handed to the folder chooser.
-constexpr unsigned kChosenFolderSize = 518;
+// The result buffer handed to the folder chooser: room for any folder it gives, whole, up
+// to 259 UTF-16 units of at most three bytes each in UTF-8, and the terminating zero.
+constexpr unsigned kChosenFolderSize = 259 * 3 + 1;
 
 }  // namespace
 

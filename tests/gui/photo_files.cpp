@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "driver/handle.h"
 #include "driver/outside.h"
@@ -95,6 +96,17 @@ std::vector<std::string> EntryNamesIn(const std::string& folder) {
 
 std::vector<std::string> VisibleNamesIn(const std::string& folder) {
     return NamesIn(folder, FILE_ATTRIBUTE_HIDDEN);
+}
+
+std::string Cyrillic(std::size_t count) {
+    // The letters of "фотографиисморя" (photos from the sea).
+    static const char* const kLetters[] = {"\xD1\x84", "\xD0\xBE", "\xD1\x82", "\xD0\xBE",
+                                           "\xD0\xB3", "\xD1\x80", "\xD0\xB0", "\xD1\x84",
+                                           "\xD0\xB8", "\xD0\xB8", "\xD1\x81", "\xD0\xBC",
+                                           "\xD0\xBE", "\xD1\x80", "\xD1\x8F"};
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += kLetters[i % std::size(kLetters)];
+    return text;
 }
 
 void SetLastWriteDay(const std::string& path, int year, int month, int day) {

@@ -2,6 +2,7 @@
 // copies read back, and folders made as a user's are, from outside Wine.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ std::vector<std::string> FileNamesIn(const std::string& folder);
 std::vector<std::string> EntryNamesIn(const std::string& folder);
 // The names of the entries in `folder` that a file manager shows: the hidden ones left out.
 std::vector<std::string> VisibleNamesIn(const std::string& folder);
+// `count` Cyrillic letters in UTF-8, as a name in another script.
+std::string Cyrillic(std::size_t count);
 // Sets the file's last-write time to noon UTC of the given day.
 void SetLastWriteDay(const std::string& path, int year, int month, int day);
 

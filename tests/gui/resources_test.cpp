@@ -1,9 +1,9 @@
-// Brenvale's resources as its exe holds them: all in German (Germany), the three images of
-// its icon, and the project's version as the exe's file and product version.
+// Brenvale's resources as its exe holds them: all in German (Germany), an image of its icon
+// for every size, and the project's version as the exe's file and product version.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
+#include <vector>
 
 #include "brenvale_ids.h"
 #include "brenvale_run.h"
@@ -23,17 +23,19 @@ TEST(Resources, AreAllInGerman) {
     }
 }
 
-TEST(Resources, IconHasItsThreeImages) {
-    auto images = ReadIconGroup(BuiltExe(), 128, kResourceLanguage);
-    std::vector<IconImage> expected = {{32, 32, 4}, {16, 16, 4}, {32, 32, 8}};
+// An image of its own for each size Windows draws the icon at, from 16 pixels at 100 %
+// to 48 at 300 % and the large icons of Explorer, so that none is stretched.
+TEST(Resources, IconHasAnImageForEverySizeWindowsDrawsItAt) {
+    const auto images = ReadIconGroup(BuiltExe(), 128, kResourceLanguage);
+    std::vector<int> sizes;
+    for (const IconImage& image : images) {
+        EXPECT_EQ(image.width, image.height);
+        EXPECT_EQ(image.bitsPerPixel, 32) << image;
+        sizes.push_back(image.width);
+    }
     // The order of the images within the group does not matter to the system.
-    const auto order = [](const IconImage& a, const IconImage& b) {
-        return std::tie(a.width, a.height, a.bitsPerPixel) <
-               std::tie(b.width, b.height, b.bitsPerPixel);
-    };
-    std::sort(images.begin(), images.end(), order);
-    std::sort(expected.begin(), expected.end(), order);
-    EXPECT_EQ(images, expected);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 TEST(Resources, FileAndProductVersionAreTheProjectsVersion) {

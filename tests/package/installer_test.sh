@@ -104,6 +104,10 @@ DESKTOP="$(windows %USERPROFILE%)\\Desktop\\Brenvale.lnk"
 SEND_TO="$APPDATA\\Microsoft\\Windows\\SendTo\\Brenvale.lnk"
 UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brenvale'
 
+# Another program of the user's offers itself for cards with pictures and videos: its
+# handler stays through the install and the uninstall.
+"$WINE" reg add "$AUTOPLAY\\EventHandlers\\MixedContentOnArrival" /v OtherProgramOnArrival \
+    /d "" /f >/dev/null 2>&1
 FILES_BEFORE=$(files)
 REGISTRY_BEFORE=$(registry)
 check "the installer runs silently" "$WINE" "$SETUP" /S
@@ -144,6 +148,11 @@ check "  as \"Copy photos to this PC\" by Brenvale, with its icon" same_text \
     "$(reg_value "$HANDLER_KEY" Action)|$(reg_value "$HANDLER_KEY" Provider)|$(reg_value "$HANDLER_KEY" DefaultIcon)" \
     "Copy photos to this PC|Brenvale|$INSTALL_DIR\\brenvale.exe,0"
 check "  for this user alone" eval "! reg_has_value 'HKLM${AUTOPLAY#HKCU}\\EventHandlers\\ShowPicturesOnArrival' $HANDLER"
+check "AutoPlay offers Brenvale for pictures and videos on removable media (MixedContentOnArrival)" \
+    reg_has_value "$AUTOPLAY\\EventHandlers\\MixedContentOnArrival" "$HANDLER"
+check "  beside the other program's handler" \
+    reg_has_value "$AUTOPLAY\\EventHandlers\\MixedContentOnArrival" OtherProgramOnArrival
+check "  for this user alone" eval "! reg_has_value 'HKLM${AUTOPLAY#HKCU}\\EventHandlers\\MixedContentOnArrival' $HANDLER"
 # The card goes in as drive M:, with a second camera folder, a file of the camera's that is
 # not a photo and the folder Windows keeps on every drive; AutoPlay runs the handler's
 # command on the card's root.
@@ -202,7 +211,7 @@ KEPT=$(printf '%s\n' "$FILES_BEFORE" "d ${IN_PREFIX%/*}" "d $IN_PREFIX" \
     "f $IN_PREFIX/brenvale.ini" | LC_ALL=C sort)
 check "after a restart the files are as before the install, but for brenvale.ini" \
     same_lines "$(files)" "$KEPT"
-check "  and so is the registry: no AutoPlay key or class of Brenvale's is left" \
+check "  and so is the registry: no AutoPlay key or class of Brenvale's is left, the other program's handler is" \
     same_lines "$(registry)" "$REGISTRY_BEFORE"
 
 finish_checks

@@ -79,4 +79,43 @@ TEST(LeadBytes, AreThoseOfTheDoubleByteCodePages) {
     }
 }
 
+// How long a path is to the system's file calls: UTF-16 units. Under Wine the system
+// converts the text itself.
+struct WideCase {
+    const char* name;
+    unsigned codePage;
+    std::string text;
+    std::size_t units;
+};
+
+void PrintTo(const WideCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WideLengthTest : public testing::TestWithParam<WideCase> {};
+
+TEST_P(WideLengthTest, CountsTheUnitsTheSystemMakes) {
+    EXPECT_EQ(GetParam().units, platform::WideLength(GetParam().text, GetParam().codePage));
+}
+
+// "Фото" is 8 bytes and 4 units, "写真" 6 bytes and 2, the camera emoji 4 bytes and 2
+// units (a surrogate pair); in Shift-JIS "写真" is 4 bytes and 2 units.
+const WideCase kWideCases[] = {
+    {"Empty", 65001, "", 0},
+    {"Ascii", 65001, "C:\\Photos", 9},
+    {"CyrillicLettersAreOneUnitEach", 65001, "C:\\\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE", 7},
+    {"ChineseLettersAreOneUnitEach", 65001, "\xE5\x86\x99\xE7\x9C\x9F", 2},
+    {"BeyondTheBasicPlaneIsTwoUnits", 65001, "\xF0\x9F\x93\xB7.jpg", 6},
+    {"WesternPageIsOneUnitPerByte", 1252,
+     "\xDC"
+     "berlingen",
+     10},
+    {"ShiftJisCharacterIsOneUnit", 932, "\x8E\xCA\x90\x5E\\a", 4},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, WideLengthTest, testing::ValuesIn(kWideCases),
+                         [](const testing::TestParamInfo<WideCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 }  // namespace

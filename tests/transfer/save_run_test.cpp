@@ -16,6 +16,7 @@
 #include "platform/file_error.h"
 #include "platform/system.h"
 #include "test_support.h"
+#include "transfer/copy_path_length.h"
 #include "transfer/date_stamp.h"
 #include "transfer/numbered_copy.h"
 
@@ -347,15 +348,15 @@ TEST(TitleRule, ReadsTwoByteCharactersWhole) {
     }
 }
 
-TEST_F(SaveRun, ATitleTooLongForANameIsHeldWholeAndRefusedByTheSystem) {
+// No folder takes copies with a name of more than 300 characters: the run says so before it
+// copies anything.
+TEST_F(SaveRun, ATitleTooLongForANameIsHeldWholeAndRefusedBeforeAnyCopy) {
     AddPhotos(1);
     window_.title = std::string(300, 't');
     ChooseDest();
     const transfer::SaveResult result = Run();
-    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Failed);
-    EXPECT_EQ(result.message.rfind("Error Destination ", 0), 0u);
-    EXPECT_NE(result.message.find("230714_" + std::string(300, 't') + "_001.jpg"),
-              std::string::npos);
+    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Refused);
+    EXPECT_EQ(result.message, transfer::FolderTooLongText(dest_.Path()));
     EXPECT_EQ(DestNames(), Names{});
 }
 
@@ -387,5 +388,63 @@ TEST_F(SaveRun, ADriveRootGetsASecondBackslash) {
     EXPECT_EQ(window_.events[6], "create D:\\\\~bv" + transfer::RunName(platform::ProcessId()) +
                                      "\\" + transfer::kRunMarker);
 }
+
+// In UTF-8, as the program works, a Cyrillic letter is two bytes and one character: the
+// system counts characters.
+TEST(CopyFitsIn, CountsCharactersNotBytes) {
+    std::string cyrillic;
+    for (int i = 0; i < 236; ++i) cyrillic += "\xD0\xA4";
+    const std::string copy = "230714_Holiday_001.jpg";
+    EXPECT_TRUE(transfer::CopyFitsIn(cyrillic, copy, 65001));
+    EXPECT_FALSE(transfer::CopyFitsIn(cyrillic + "\xD0\xA4", copy, 65001));
+}
+
+struct FolderLengthCase {
+    const char* name;
+    std::size_t over;  // characters beyond the system's 259 of the longest copy's path
+    bool longDate;
+    bool takesCopies;
+};
+
+void PrintTo(const FolderLengthCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FolderLength : public SaveRun, public ::testing::WithParamInterface<FolderLengthCase> {};
+
+// The system's file calls take paths of at most 259 characters. The photo has no date-time
+// text and was last written in 1999: its stamp "9990601" is as long as a short stamp gets,
+// so its copy has the longest name a run without Long Date? can give, and fills the folder's
+// room exactly. With Long Date? the folder must leave room for "yymmdd-hhmmss".
+TEST_P(FolderLength, IsTakenWhenTheLongestCopyFitsAndNamedBeforeAnyCopyWhenNot) {
+    const std::string copy = "9990601_Holiday_001.jpg";
+    AddPhoto("IMG_1.JPG", nullptr);
+    testing_support::SetLastWriteTimeUtc(photos_.PathOf("IMG_1.JPG"), 1999, 6, 1, 12, 0);
+    const std::string folder(259 + GetParam().over - dest_.Path().size() - 1 - copy.size() - 1,
+                             'f');
+    std::filesystem::create_directory(dest_.Native(folder));
+    window_.chosenFolder = dest_.PathOf(folder);
+    longDate_ = GetParam().longDate;
+    const transfer::SaveResult result = Run();
+    if (GetParam().takesCopies) {
+        EXPECT_EQ(result.outcome, transfer::SaveOutcome::Saved);
+        EXPECT_EQ(dest_.Read(folder + "/" + copy), photos_.Read("IMG_1.JPG"));
+        return;
+    }
+    EXPECT_EQ(result.outcome, transfer::SaveOutcome::Refused);
+    EXPECT_EQ(result.message, transfer::FolderTooLongText(dest_.PathOf(folder)));
+    EXPECT_EQ(window_.events.back(), "read date");
+    EXPECT_TRUE(std::filesystem::is_empty(dest_.Native(folder)));
+    EXPECT_EQ(nextNumber_, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FolderLength,
+    ::testing::Values(FolderLengthCase{"LeavingRoomForTheLongestCopy", 0, false, true},
+                      FolderLengthCase{"OneCharacterTooLong", 1, false, false},
+                      FolderLengthCase{"TooLongForALongStamp", 0, true, false}),
+    [](const ::testing::TestParamInfo<FolderLengthCase>& info) {
+        return std::string(info.param.name);
+    });
 
 }  // namespace

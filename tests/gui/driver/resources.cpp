@@ -1,6 +1,7 @@
 #include "driver/resources.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "driver/wait.h"
 #include "platform/owner_win32.h"
@@ -84,6 +85,29 @@ BOOL CALLBACK ListNames(HMODULE module, LPSTR type, LONG_PTR context) {
     return TRUE;
 }
 
+// An icon's large images are PNG files: the signature, then the header chunk "IHDR" with
+// the width and height (big-endian), the bits per channel and the colour type.
+constexpr BYTE kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+IconImage PngImage(const ResourceBytes& image, const std::string& what) {
+    constexpr size_t kHeader = sizeof kPngSignature + 8;  // after the chunk's length and type
+    if (image.size < kHeader + 10 || std::memcmp(image.data + 12, "IHDR", 4) != 0) {
+        throw DriverError(what + " is a PNG without its header");
+    }
+    const auto bigEndian = [&](size_t at) {
+        return static_cast<int>(image.data[at] << 24 | image.data[at + 1] << 16 |
+                                image.data[at + 2] << 8 | image.data[at + 3]);
+    };
+    const int depth = image.data[kHeader + 8];
+    // Grey, -, RGB, palette, grey and alpha, -, RGB and alpha.
+    const int channels[] = {1, 0, 3, 1, 2, 0, 4};
+    const int type = image.data[kHeader + 9];
+    if (type >= static_cast<int>(std::size(channels)) || channels[type] == 0) {
+        throw DriverError(what + " is a PNG of an unknown colour type");
+    }
+    return {bigEndian(kHeader), bigEndian(kHeader + 4), depth * channels[type]};
+}
+
 std::string VersionText(DWORD high, DWORD low) {
     return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
            std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
@@ -110,6 +134,11 @@ std::vector<IconImage> ReadIconGroup(const std::string& exePath, int id, LANGID 
         const auto imageId = ReadAt<WORD>(group, 6 + i * 14 + 12, what);
         const std::string imageWhat = "icon image " + std::to_string(imageId);
         const ResourceBytes image = file.Find(RT_ICON, imageId, language, imageWhat);
+        if (image.size >= sizeof kPngSignature &&
+            std::memcmp(image.data, kPngSignature, sizeof kPngSignature) == 0) {
+            images.push_back(PngImage(image, imageWhat));
+            continue;
+        }
         const auto header = ReadAt<BITMAPINFOHEADER>(image, 0, imageWhat);
         if (header.biSize != sizeof(BITMAPINFOHEADER)) {
             throw DriverError(imageWhat + " is no bitmap");

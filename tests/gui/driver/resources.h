@@ -21,7 +21,7 @@ std::vector<ResourceEntry> ListResources(const std::string& exePath);
 struct IconImage {
     int width;
     int height;
-    int bitsPerPixel;  // 4 for 16 colours, 8 for 256
+    int bitsPerPixel;  // 4 for 16 colours, 8 for 256, 32 for colours with transparency
     bool operator==(const IconImage& o) const {
         return width == o.width && height == o.height && bitsPerPixel == o.bitsPerPixel;
     }
