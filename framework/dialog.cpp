@@ -168,6 +168,14 @@ void CDialog::CenterOnOwner(HWND owner) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The program was asked to close while a handler ran: it closes now that all have ended.
+void CDialog::RunDeferredOk() {
+    m_okDeferred = false;
+    ++m_handlerDepth;
+    framework::RunReportingFailures([&] { OnOK(); }, ReportFailure);
+    --m_handlerDepth;
+}
+
 INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     bool handled = false;
@@ -192,13 +200,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         },
         ReportFailure);
     --m_handlerDepth;
-    if (m_handlerDepth == 0 && m_okDeferred) {
-        // The program was asked to close while a handler ran: it closes now that all ended.
-        m_okDeferred = false;
-        ++m_handlerDepth;
-        framework::RunReportingFailures([&] { OnOK(); }, ReportFailure);
-        --m_handlerDepth;
-    }
+    if (m_handlerDepth == 0 && m_okDeferred) RunDeferredOk();
 
     if (message == WM_INITDIALOG) {
         RECT after = {};

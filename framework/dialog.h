@@ -51,6 +51,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void RunDeferredOk();
     HWND ModalOwner() const;
     void CenterOnOwner(HWND owner);
 

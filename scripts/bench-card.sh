@@ -46,9 +46,7 @@ timing loop_sync time_loop_sync
 timing numbered time_numbered
 timing save time_save
 run_rounds
-[ "$(ls "$WORK/dest" | wc -l)" -eq "$COUNT" ] || { echo "copies missing" >&2; exit 1; }
-cmp -s "${PHOTOS[0]}" "$WORK/dest/230714_picture_001.jpg" ||
-    { echo "the first copy differs from its photo" >&2; exit 1; }
+check_copies
 
 echo "== $COUNT photos of $SIZE_KB KB on a card read at $CARD MB/s, best of $ROUNDS"
 printf '%-56s %8.3f s\n' "reading them from the card (cat)" "${BEST[read]}"

@@ -85,6 +85,13 @@ time_save() {
         "$(win "$WORK/scratch")" "$(win "$WORK/dest")" "${WIN_PHOTOS[@]}" | tr -d '\r'
 }
 
+# Every photo has its copy in WORK/dest, the first one in name order equal to its photo.
+check_copies() {
+    [ "$(ls "$WORK/dest" | wc -l)" -eq "$COUNT" ] || { echo "copies missing" >&2; exit 1; }
+    cmp -s "${PHOTOS[0]}" "$WORK/dest/$(ls "$WORK/dest" | head -1)" ||
+        { echo "the first copy differs from its photo" >&2; exit 1; }
+}
+
 time_cp() {
     fresh_dest
     local start

@@ -27,12 +27,6 @@ time_native() {
     fresh_dest
     "$BUILD_DIR/bench-native/bench/copy_benchmark" "$@"
 }
-check_copies() {
-    [ "$(ls "$WORK/dest" | wc -l)" -eq "$COUNT" ] || { echo "copies missing" >&2; exit 1; }
-    cmp -s "${PHOTOS[0]}" "$WORK/dest/$(ls "$WORK/dest" | head -1)" ||
-        { echo "first copy differs from its photo" >&2; exit 1; }
-}
-
 time_wine_checked() { time_wine "$@" && check_copies; }
 time_native_checked() { time_native "$@" && check_copies; }
 

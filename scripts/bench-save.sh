@@ -44,9 +44,7 @@ loop_time=${BEST[loop]}
 loop_sync_time=${BEST[loop_sync]}
 numbered_time=${BEST[numbered]}
 save_time=${BEST[save]}
-[ "$(ls "$WORK/dest" | wc -l)" -eq "$COUNT" ] || { echo "copies missing" >&2; exit 1; }
-cmp -s "${PHOTOS[0]}" "$WORK/dest/230714_picture_001.jpg" ||
-    { echo "the first copy differs from its photo" >&2; exit 1; }
+check_copies
 
 echo "== $COUNT photos of $SIZE_KB KB, best of $ROUNDS"
 printf '%-52s %8.3f s\n' "cp" "$cp_time"

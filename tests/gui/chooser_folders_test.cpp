@@ -24,13 +24,8 @@ namespace {
 using namespace gui_driver;
 using Names = std::vector<std::string>;
 
-// What the user sees selected: the folder and the one above it.
 std::string SelectedFolder(HWND chooser, DWORD processId) {
-    const FolderTree tree(chooser, processId);
-    const HTREEITEM selected = tree.Selected();
-    if (selected == nullptr) return "(nothing)";
-    const HTREEITEM parent = tree.ParentOf(selected);
-    return (parent != nullptr ? tree.TextOf(parent) + "\\" : "") + tree.TextOf(selected);
+    return FolderTree(chooser, processId).SelectedWithParent();
 }
 
 std::string LastName(const std::string& path) {

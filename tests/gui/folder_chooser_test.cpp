@@ -147,13 +147,8 @@ TEST_F(Chooser, IsLargerWithTheButtonsBottomRightAndTheTreeAbove) {
     }
 }
 
-// What the user sees selected when the chooser opens: the folder and the one above it.
 std::string SelectedFolder(HWND chooser, DWORD processId) {
-    const FolderTree tree(chooser, processId);
-    const HTREEITEM selected = tree.Selected();
-    if (selected == nullptr) return "(nothing)";
-    const HTREEITEM parent = tree.ParentOf(selected);
-    return (parent != nullptr ? tree.TextOf(parent) + "\\" : "") + tree.TextOf(selected);
+    return FolderTree(chooser, processId).SelectedWithParent();
 }
 
 // What the user sees of the chooser's selection: the folder highlighted in view, the

@@ -33,70 +33,88 @@ const Shot kShots[] = {{"IMG_0101.JPG", "2024:05:17 09:00:12"},
                        {"IMG_0201.JPG", "2024:05:19 12:00:00"},
                        {"IMG_0999.JPG", "2024:05:20 10:00:00"}};
 
-TEST(Journey, PhotosOfSeveralDaysPickedTitledSavedAndTheFoldersRemembered) {
-    BrenvaleRun run;
-    testing_support::TempDir root;
-    const std::string card = root.PathOf("DCIM");
-    const std::string camera = card + "\\100CANON";
-    const std::string pictures = root.PathOf("Pictures");
-    MakeFolder(card);
-    MakeFolder(camera);
-    MakeFolder(pictures);
-    for (const Shot& shot : kShots) {
-        WriteBytes(camera + "\\" + shot.name, CameraPhoto(shot.takenAt, shot.name));
+// A memory card's camera folder and a Pictures folder, both remembered in the settings.
+class Journey : public ::testing::Test {
+protected:
+    Journey() {
+        MakeFolder(card_);
+        MakeFolder(camera_);
+        MakeFolder(pictures_);
+        for (const Shot& shot : kShots) {
+            WriteBytes(camera_ + "\\" + shot.name, CameraPhoto(shot.takenAt, shot.name));
+        }
+        run_.WriteSettings(Settings());
     }
-    // A copy from an earlier import is there already: it keeps its name and its bytes.
-    const std::string earlier = CameraPhoto("2024:05:17 08:00:00", "earlier import");
-    WriteBytes(pictures + "\\240517_Holiday_001.jpg", earlier);
-    run.WriteSettings("[source]\r\n" + camera + "\\\r\n[dest]\r\n" + pictures + "\\\r\n");
-    run.Start();
+    std::string Settings() const {
+        return "[source]\r\n" + camera_ + "\\\r\n[dest]\r\n" + pictures_ + "\\\r\n";
+    }
 
-    // Open Camera starts in the card's folder; four photos are picked in any order.
-    HWND dialog = run.OpenCamera();
-    EXPECT_EQ(CurrentFolderOf(dialog), camera);
-    PickFiles(dialog, "",
-              QuotedNames({"IMG_0201.JPG", "IMG_0103.JPG", "IMG_0101.JPG", "IMG_0102.JPG"}));
-    WaitFor([&] { return IsEnabled(run.Control(IDC_SAVE_ON_PC)); }, "ready to save");
-    EXPECT_FALSE(IsEnabled(run.Control(IDC_OPEN_CAMERA)));
-    EXPECT_EQ(run.FocusedId(), IDC_TITLE);
-    TypeText(run.Control(IDC_TITLE), "Holiday");
-    WaitUntilEquals([&] { return TextOf(run.Control(IDC_TITLE)); }, std::string("Holiday"),
-                    "the typed title to replace \"picture\"");
+    // Open Camera starts in the card's folder; four photos are picked in any order and
+    // the title typed.
+    void PickFourPhotosAndTypeATitle() {
+        const HWND dialog = run_.OpenCamera();
+        EXPECT_EQ(CurrentFolderOf(dialog), camera_);
+        PickFiles(dialog, "",
+                  QuotedNames({"IMG_0201.JPG", "IMG_0103.JPG", "IMG_0101.JPG", "IMG_0102.JPG"}));
+        WaitFor([&] { return IsEnabled(run_.Control(IDC_SAVE_ON_PC)); }, "ready to save");
+        EXPECT_FALSE(IsEnabled(run_.Control(IDC_OPEN_CAMERA)));
+        EXPECT_EQ(run_.FocusedId(), IDC_TITLE);
+        TypeText(run_.Control(IDC_TITLE), "Holiday");
+        WaitUntilEquals([&] { return TextOf(run_.Control(IDC_TITLE)); }, std::string("Holiday"),
+                        "the typed title to replace \"picture\"");
+    }
 
     // Save On PC: the chooser opens at the remembered folder, OK saves there.
-    const HWND chooser = run.OpenFolderChooser();
-    {
-        FolderTree tree(chooser, run.Process().Id());
-        EXPECT_EQ(tree.TextOf(tree.Selected()), "Pictures");
+    void SaveIntoTheRememberedFolder() {
+        const HWND chooser = run_.OpenFolderChooser();
+        {
+            FolderTree tree(chooser, run_.Process().Id());
+            EXPECT_EQ(tree.TextOf(tree.Selected()), "Pictures");
+        }
+        Click(WaitForControl(chooser, IDOK));
+        const MessageBoxView done = WaitForMessageBox(run_.Process().Id(), run_.MainWindow());
+        EXPECT_EQ(done.text, "Fotos successfully saved");
+        PressOk(done);
+        WaitFor([&] { return IsEnabled(run_.Control(IDC_OPEN_CAMERA)); }, "ready to open");
+        EXPECT_FALSE(IsEnabled(run_.Control(IDC_SAVE_ON_PC)));
+        EXPECT_EQ(ProgressPositionOf(run_.Control(IDC_PROGRESS)), 0);
     }
-    Click(WaitForControl(chooser, IDOK));
-    const MessageBoxView done = WaitForMessageBox(run.Process().Id(), run.MainWindow());
-    EXPECT_EQ(done.text, "Fotos successfully saved");
-    PressOk(done);
-    WaitFor([&] { return IsEnabled(run.Control(IDC_OPEN_CAMERA)); }, "ready to open");
-    EXPECT_FALSE(IsEnabled(run.Control(IDC_SAVE_ON_PC)));
-    EXPECT_EQ(ProgressPositionOf(run.Control(IDC_PROGRESS)), 0);
+
+    BrenvaleRun run_;
+    testing_support::TempDir root_;
+    const std::string card_ = root_.PathOf("DCIM");
+    const std::string camera_ = card_ + "\\100CANON";
+    const std::string pictures_ = root_.PathOf("Pictures");
+};
+
+TEST_F(Journey, PhotosOfSeveralDaysPickedTitledSavedAndTheFoldersRemembered) {
+    // A copy from an earlier import is there already: it keeps its name and its bytes.
+    const std::string earlier = CameraPhoto("2024:05:17 08:00:00", "earlier import");
+    WriteBytes(pictures_ + "\\240517_Holiday_001.jpg", earlier);
+    run_.Start();
+    PickFourPhotosAndTypeATitle();
+    SaveIntoTheRememberedFolder();
 
     // Each picked photo, byte for byte, under its day and the next free number.
     const std::vector<std::string> names = {"240517_Holiday_001.jpg", "240517_Holiday_002.jpg",
                                             "240517_Holiday_003.jpg", "240518_Holiday_004.jpg",
                                             "240519_Holiday_005.jpg"};
-    ASSERT_EQ(FileNamesIn(pictures), names);
-    EXPECT_EQ(ReadBytes(pictures + "\\" + names[0]), earlier);
+    ASSERT_EQ(FileNamesIn(pictures_), names);
+    EXPECT_EQ(ReadBytes(pictures_ + "\\" + names[0]), earlier);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(ReadBytes(pictures + "\\" + names[i + 1]),
-                  ReadBytes(camera + "\\" + kShots[i].name))
+        EXPECT_EQ(ReadBytes(pictures_ + "\\" + names[i + 1]),
+                  ReadBytes(camera_ + "\\" + kShots[i].name))
             << names[i + 1];
     }
 
     // The next import starts in the same card folder.
-    dialog = run.OpenCamera();
-    EXPECT_EQ(CurrentFolderOf(dialog), camera);
+    const HWND dialog = run_.OpenCamera();
+    EXPECT_EQ(CurrentFolderOf(dialog), camera_);
     CancelFileDialog(dialog);
 
-    Click(run.Control(IDC_EXIT));
-    run.Process().WaitForExit();
-    EXPECT_EQ(run.Settings(), "[source]\r\n" + camera + "\\\r\n[dest]\r\n" + pictures + "\\\r\n");
+    Click(run_.Control(IDC_EXIT));
+    run_.Process().WaitForExit();
+    EXPECT_EQ(run_.Settings(), Settings());
 }
 
 }  // namespace

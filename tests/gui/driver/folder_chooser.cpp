@@ -94,6 +94,13 @@ HTREEITEM FolderTree::ChildNamed(HTREEITEM parent, const std::string& name) cons
     throw DriverError("no folder \"" + name + "\" under \"" + TextOf(parent) + "\" in the chooser");
 }
 
+std::string FolderTree::SelectedWithParent() const {
+    const HTREEITEM selected = Selected();
+    if (selected == nullptr) return "(nothing)";
+    const HTREEITEM parent = ParentOf(selected);
+    return (parent != nullptr ? TextOf(parent) + "\\" : "") + TextOf(selected);
+}
+
 void FolderTree::Select(HTREEITEM item) const {
     AskWindow(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
 }

@@ -51,6 +51,9 @@ public:
     HTREEITEM ChildNamed(HTREEITEM parent, const std::string& name) const;
     // Selects the item as a click on it does; the chooser hears of the change at once.
     void Select(HTREEITEM item) const;
+    // What the user sees selected: the folder and the one above it ("Pictures\\Trip"), or
+    // "(nothing)".
+    std::string SelectedWithParent() const;
 
 private:
     // Room for an item's text.

@@ -105,6 +105,46 @@ std::string PhotoArguments() {
     return arguments;
 }
 
+// Photos chosen, a title typed: the main window ready to save; then the folder chooser,
+// opened at the remembered destination.
+void TakeMainWindowAndChooser(const Installed& brenvale, const std::string& out) {
+    Program program(brenvale.exe, "\"" + brenvale.exe + "\"" + PhotoArguments(), brenvale.folder);
+    const HWND main = MainWindowOf(program);
+    TypeText(WaitForControl(main, kTitle), "Holiday");
+    SaveWindowPicture(main, out + "\\main-window.bmp");
+
+    Click(WaitForControl(main, kSaveOnPc));
+    const HWND chooser =
+        WaitForWindow({program.Id(), kDialogClass, std::nullopt, main, "the folder chooser"});
+    {
+        const FolderTree tree(chooser, program.Id());
+        WaitFor([&] { return tree.Selected() != nullptr; }, "a folder selected");
+        if (tree.TextOf(tree.Selected()) != "Pictures") {
+            throw DriverError("the chooser selected \"" + tree.TextOf(tree.Selected()) +
+                              "\", not the remembered folder");
+        }
+    }
+    SaveWindowPicture(chooser, out + "\\folder-chooser.bmp");
+    Click(WaitForControl(chooser, IDCANCEL));
+    PressOk(WaitForMessageBox(program.Id(), main));
+    Click(WaitForControl(main, kExit));
+    program.WaitForExit();
+}
+
+// The open-file dialog in the camera's folder.
+void TakeOpenFileDialog(const Installed& brenvale, const std::string& out) {
+    Program program(brenvale.exe, "\"" + brenvale.exe + "\"", brenvale.folder);
+    const HWND main = MainWindowOf(program);
+    Click(WaitForControl(main, kOpenCamera));
+    const HWND dialog =
+        WaitForWindow({program.Id(), kDialogClass, std::nullopt, main, "the open-file dialog"});
+    SaveWindowPicture(dialog, out + "\\open-file-dialog.bmp");
+    Click(WaitForControl(dialog, IDCANCEL));
+    WaitFor([&] { return IsWindowEnabled(main) != FALSE; }, "the main window back");
+    Click(WaitForControl(main, kExit));
+    program.WaitForExit();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,44 +164,8 @@ int main(int argc, char** argv) {
             WriteFileBytes(name, "\xFF\xD8\xFF\xE0" + std::string(60, '\0'));
         }
         const Installed brenvale = Install(builtExe, "C:\\Brenvale");
-
-        {  // Photos chosen, a title typed: ready to save.
-            Program program(brenvale.exe, "\"" + brenvale.exe + "\"" + PhotoArguments(),
-                            brenvale.folder);
-            const HWND main = MainWindowOf(program);
-            TypeText(WaitForControl(main, kTitle), "Holiday");
-            SaveWindowPicture(main, out + "\\main-window.bmp");
-
-            // The folder chooser, opened at the remembered destination.
-            Click(WaitForControl(main, kSaveOnPc));
-            const HWND chooser = WaitForWindow(
-                {program.Id(), kDialogClass, std::nullopt, main, "the folder chooser"});
-            {
-                const FolderTree tree(chooser, program.Id());
-                WaitFor([&] { return tree.Selected() != nullptr; }, "a folder selected");
-                if (tree.TextOf(tree.Selected()) != "Pictures") {
-                    throw DriverError("the chooser selected \"" + tree.TextOf(tree.Selected()) +
-                                      "\", not the remembered folder");
-                }
-            }
-            SaveWindowPicture(chooser, out + "\\folder-chooser.bmp");
-            Click(WaitForControl(chooser, IDCANCEL));
-            PressOk(WaitForMessageBox(program.Id(), main));
-            Click(WaitForControl(main, kExit));
-            program.WaitForExit();
-        }
-        {  // The open-file dialog in the camera's folder.
-            Program program(brenvale.exe, "\"" + brenvale.exe + "\"", brenvale.folder);
-            const HWND main = MainWindowOf(program);
-            Click(WaitForControl(main, kOpenCamera));
-            const HWND dialog = WaitForWindow(
-                {program.Id(), kDialogClass, std::nullopt, main, "the open-file dialog"});
-            SaveWindowPicture(dialog, out + "\\open-file-dialog.bmp");
-            Click(WaitForControl(dialog, IDCANCEL));
-            WaitFor([&] { return IsWindowEnabled(main) != FALSE; }, "the main window back");
-            Click(WaitForControl(main, kExit));
-            program.WaitForExit();
-        }
+        TakeMainWindowAndChooser(brenvale, out);
+        TakeOpenFileDialog(brenvale, out);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "readme_screenshots: %s\n", error.what());
         return 1;
