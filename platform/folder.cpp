@@ -10,4 +10,22 @@ std::string FoldedName(std::string name) {
     return name;
 }
 
+bool IsDeviceName(const std::string& path) {
+    std::size_t start = path.find_last_of("\\/");
+    if (start != std::string::npos) {
+        ++start;
+    } else {
+        start = path.size() >= 2 && path[1] == ':' ? 2 : 0;  // "E:NUL.jpg"
+    }
+    // Windows reads the device's name up to the extension (or a colon), blanks before it
+    // left out.
+    std::size_t end = path.find_first_of(".:", start);
+    if (end == std::string::npos) end = path.size();
+    while (end > start && path[end - 1] == ' ') --end;
+    const std::string name = FoldedName(path.substr(start, end - start));
+    if (name == "con" || name == "prn" || name == "aux" || name == "nul") return true;
+    return name.size() == 4 && (name.compare(0, 3, "com") == 0 || name.compare(0, 3, "lpt") == 0) &&
+           name[3] >= '1' && name[3] <= '9';
+}
+
 }  // namespace platform
