@@ -1,6 +1,8 @@
 // What is the same of folders on every platform.
 #include "platform/folder.h"
 
+#include "platform/code_page.h"
+
 namespace platform {
 
 std::string FoldedName(std::string name) {
@@ -11,11 +13,10 @@ std::string FoldedName(std::string name) {
 }
 
 bool IsDeviceName(const std::string& path) {
-    std::size_t start = path.find_last_of("\\/");
-    if (start != std::string::npos) {
-        ++start;
-    } else {
-        start = path.size() >= 2 && path[1] == ':' ? 2 : 0;  // "E:NUL.jpg"
+    // The last name; a backslash as a multi-byte character's second byte ends none.
+    std::size_t start = path.size() >= 2 && path[1] == ':' ? 2 : 0;  // "E:NUL.jpg"
+    for (const std::size_t separator : {FindLastBackslash(path), path.find_last_of('/')}) {
+        if (separator != std::string::npos && separator + 1 > start) start = separator + 1;
     }
     // Windows reads the device's name up to the extension (or a colon), blanks before it
     // left out.

@@ -15,6 +15,7 @@
 #include "photos/command_line.h"
 #include "photos/file_dialog_result.h"
 #include "photos/folder_photos.h"
+#include "platform/code_page.h"
 #include "transfer/save_run.h"
 #include "ui/about_dlg.h"
 #include "ui/command_line_photos.h"
@@ -283,6 +284,12 @@ void CTransferDlg::OnOpenCamera() {
     SetCursor(m_hNormalCursor);
     const std::string notice = ui::SelectionNotice(leftOut, 0, m_photoList.Count());
     if (m_photoList.Count() == 0) {
+        if (!leftOut.deviceNames.empty()) {
+            // The dialog starts where the user picked, next time too.
+            const std::string& picked = leftOut.deviceNames.front();
+            m_sourceFolder = picked.substr(0, platform::FindLastBackslash(picked) + 1);
+            m_pSettings->SetSource(m_sourceFolder);
+        }
         framework::ShowMessage(notice.empty() ? "No foto selected" : notice.c_str());
         return;
     }
