@@ -20,13 +20,6 @@ std::string AllEntriesOf(const std::string& folder) {
     return folder + (last == '\\' || last == '/' || last == ':' ? "*" : "\\*");
 }
 
-// "E:" or "E:\": the only folders without "." to list, so empty when nothing is found.
-bool IsDriveRoot(const std::string& folder) {
-    return (folder.size() == 2 ||
-            (folder.size() == 3 && (folder[2] == '\\' || folder[2] == '/'))) &&
-           folder[1] == ':';
-}
-
 }  // namespace
 
 FolderEntry FolderEntryOf(const WIN32_FIND_DATAA& found) {
@@ -59,9 +52,9 @@ unsigned long ReadFolder(const std::string& folder, std::vector<FolderEntry>& en
     const HANDLE first = FindFirstFileA(AllEntriesOf(folder).c_str(), &found);
     if (first == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
-        // Every other folder lists at least "." (an empty drive's root has nothing to give);
-        // nothing found there means the folder could not be read.
-        return code == ERROR_FILE_NOT_FOUND && IsDriveRoot(folder) ? 0 : code;
+        // An empty drive's root (and an empty folder of some network drives) has not even
+        // "." to give: nothing found in a folder that is there means an empty folder.
+        return code == ERROR_FILE_NOT_FOUND && IsFolder(folder) ? 0 : code;
     }
     const OwnedSearch search(first);
     do {
