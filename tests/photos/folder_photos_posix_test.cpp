@@ -1,12 +1,10 @@
-// A folder walk over what only a computer other than Windows puts on a card or in a
-// folder: links, and photos with names that Windows takes for devices.
+// A folder walk over links as a computer other than Windows makes them, to photos and to
+// folders, inside the folder walked and outside it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
-#include <vector>
 
 #include "photos/folder_photos.h"
 #include "photos/photo_list.h"
@@ -32,23 +30,4 @@ TEST(FolderPhotosOnPosix, LinksToFoldersAndToPhotosAreNotFollowed) {
     ASSERT_EQ(1, list.Count());
     EXPECT_EQ(card.PathOf("DCIM\\100CANON\\IMG_0001.JPG"), list.GetAt(0));
     EXPECT_EQ(leftOut.otherKinds, (std::map<std::string, int>{{".CR2", 1}}));
-}
-
-TEST(FolderPhotosOnPosix, PhotosNamedLikeDevicesAreLeftOutAndNamed) {
-    TempDir card;
-    for (const char* file : {"IMG_0001.JPG", "NUL.jpg", "COM1.JPG", "lpt2 .jpg", "NULL.JPG"}) {
-        card.Write(file, "photo");
-    }
-    CPhotoList list;
-    photos::LeftOut leftOut;
-    EXPECT_EQ(2, photos::AddPhotosBelow(card.Path(), list, leftOut));
-    list.Sort();
-    ASSERT_EQ(2, list.Count());
-    EXPECT_EQ(card.PathOf("IMG_0001.JPG"), list.GetAt(0));
-    EXPECT_EQ(card.PathOf("NULL.JPG"), list.GetAt(1));
-    std::vector<std::string> named = leftOut.deviceNames;
-    std::sort(named.begin(), named.end());
-    EXPECT_EQ(named, (std::vector<std::string>{card.PathOf("COM1.JPG"), card.PathOf("NUL.jpg"),
-                                               card.PathOf("lpt2 .jpg")}));
-    EXPECT_TRUE(leftOut.problems.empty());
 }

@@ -11,7 +11,6 @@
 
 #include "photos/command_line.h"
 #include "photos/photo_list.h"
-#include "platform/folder.h"
 #include "test_support.h"
 
 using testing_support::TempDir;
@@ -189,17 +188,6 @@ TEST_F(Card, PhotosAndVideosThatAreNotJpgFilesAreCountedByKindButNotWhatTheWalkS
               (std::map<std::string, int>{{".CR2", 2}, {".JPEG", 1}, {".MOV", 1}, {".MP4", 1}}));
     EXPECT_TRUE(leftOut.deviceNames.empty());
     EXPECT_TRUE(leftOut.problems.empty());
-}
-
-TEST(DeviceName, WindowsTakesTheLastNameForADeviceWhateverItsExtension) {
-    for (const char* path : {"NUL.jpg", "E:\\DCIM\\100CANON\\nul.JPG", "COM1.jpg", "com9.x.jpg",
-                             "LPT1 .jpg", "AUX", "Con.", "E:prn.jpg", "E:/DCIM/Aux.Jpg"}) {
-        EXPECT_TRUE(platform::IsDeviceName(path)) << path;
-    }
-    for (const char* path : {"COM0.jpg", "COM10.jpg", "NULL.jpg", "CONSOLE.jpg", "xNUL.jpg",
-                             "NUL_1.jpg", "E:\\NUL\\a.jpg", "LPT.jpg", " NUL.jpg", ""}) {
-        EXPECT_FALSE(platform::IsDeviceName(path)) << path;
-    }
 }
 
 TEST(FolderPhotos, PhotosNamedLikeDevicesOnTheCommandLineOrPickedAreLeftOutAndNamed) {
