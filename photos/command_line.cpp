@@ -43,17 +43,18 @@ CommandLineFolders FillFromCommandLineWithFolders(const char* commandLine, CPhot
     CommandLineFolders result;
     photos.Clear();
     const std::vector<std::string> paths = SplitCommandLine(commandLine);
-    bool onlyFolders = !paths.empty();
     for (const std::string& path : paths) {
-        if (platform::IsFolder(path)) {
-            AddPhotosBelow(path, photos, result.problems);
+        if (platform::IsDeviceName(path)) {
+            result.leftOut.deviceNames.push_back(path);
+        } else if (platform::IsFolder(path)) {
+            AddPhotosBelow(path, photos, result.leftOut);
+            ++result.folders;
         } else {
             photos.Add(path.c_str());
-            onlyFolders = false;
         }
     }
     photos.Sort();
-    result.onlyFoldersWithoutPhotos = onlyFolders && photos.Count() == 0;
+    result.nothingToSave = !paths.empty() && photos.Count() == 0;
     return result;
 }
 

@@ -20,17 +20,22 @@ std::vector<std::string> SplitCommandLine(const char* commandLine);
 // kept whole.
 void FillFromCommandLine(const char* commandLine, CPhotoList& photos);
 
-// What the folders on a command line gave.
+// What the folders on a command line gave besides photos.
 struct CommandLineFolders {
-    // Each folder that gave no photo or not all of them, and why (AddPhotosBelow).
-    std::vector<FolderProblem> problems;
-    // Every path named a folder, and none of them held a photo.
-    bool onlyFoldersWithoutPhotos = false;
+    // Folders that gave no photo or not all of them, photos named like devices, and the
+    // photos and videos that are not copied (AddPhotosBelow).
+    LeftOut leftOut;
+    // How many of the paths named folders.
+    int folders = 0;
+    // Paths were given, and none of them gave a photo to save: only folders without
+    // photos, and photos that Windows takes for devices.
+    bool nothingToSave = false;
 };
 
 // As FillFromCommandLine, but a path that names a folder stands for the photos below it
-// (AddPhotosBelow) instead of itself. Photo paths and folders may be mixed; a path that
-// names nothing is kept as a photo path.
+// (AddPhotosBelow) instead of itself, and a path that Windows takes for a device is left
+// out, never opened. Photo paths and folders may be mixed; a path that names nothing is
+// kept as a photo path.
 CommandLineFolders FillFromCommandLineWithFolders(const char* commandLine, CPhotoList& photos);
 
 // The absolute folder of the file at the path, with its final backslash (the folder

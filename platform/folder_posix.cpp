@@ -31,17 +31,29 @@ unsigned long ReadFolder(const std::string& folder, std::vector<FolderEntry>& en
         const std::string path = where + "/" + name;
         struct stat info {};
         if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+            // A link to a file as much as one to a folder.
             entry.isLink = true;
             // What the link leads to decides whether it is a folder or a file.
             if (::stat(path.c_str(), &info) != 0) info = {};
         }
         entry.isFolder = S_ISDIR(info.st_mode);
+        entry.size = static_cast<unsigned long long>(info.st_size);
+        entry.writeTime = static_cast<unsigned long long>(info.st_mtim.tv_sec) * 1000000000ULL +
+                          static_cast<unsigned long long>(info.st_mtim.tv_nsec);
         entries.push_back(std::move(entry));
         errno = 0;
     }
     const int code = errno;
     ::closedir(dir);
     return static_cast<unsigned long>(code);
+}
+
+bool IdentityOf(const std::string& path, FileIdentity& identity) {
+    struct stat info {};
+    if (::stat(posix::ToPosixPath(path).c_str(), &info) != 0) return false;
+    identity.volume = static_cast<unsigned long long>(info.st_dev);
+    identity.index = static_cast<unsigned long long>(info.st_ino);
+    return true;
 }
 
 }  // namespace platform

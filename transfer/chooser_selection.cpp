@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "platform/device_name.h"
+#include "platform/folder.h"
 
 namespace transfer {
 

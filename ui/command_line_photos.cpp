@@ -13,15 +13,12 @@ bool TakePhotosFromCommandLine(const char* commandLine, CPhotoList& photos,
                                framework::MessagePort& messages) {
     const photos::CommandLineFolders folders =
         photos::FillFromCommandLineWithFolders(commandLine, photos);
-    for (const photos::FolderProblem& problem : folders.problems) {
-        messages.Show(FolderProblemText(problem));
-    }
-    if (folders.onlyFoldersWithoutPhotos) return false;
+    const std::string notice = SelectionNotice(folders.leftOut, folders.folders, photos.Count());
+    if (!notice.empty()) messages.Show(notice);
+    if (folders.nothingToSave) return false;
     if (photos.Count() == 0) return true;
     sourceFolder = photos::GetFolderOfPath(photos.GetAt(0));
     settings.SetSource(sourceFolder);
-    const std::string tooMany = MoreThanOneSaveText(photos.Count());
-    if (!tooMany.empty()) messages.Show(tooMany);
     return true;
 }
 

@@ -14,11 +14,13 @@ namespace ui {
 
 // Fills the list from the command line and, when it names at least one photo, makes the
 // folder of the first one in sorted order the source folder, also in the settings. Tells
-// the user of each folder that gave no photos or not all of them, and when the photos come
-// to more than one save can number. Returns false when the command line named only folders
-// without photos: the window then opens as if started without it. When the first photo
-// cannot be opened, FileError leaves with the list filled and the source folder and the
-// settings as they were.
+// the user, in one notice, of each folder that gave no photos or not all of them, of the
+// photos left out for names Windows takes for devices, of the photos and videos below the
+// folders that are not copied, and when the photos come to more than one save can number.
+// Returns false when the command line gave nothing to save (only folders without photos,
+// photos named like devices): the window then opens as if started without it. When the
+// first photo cannot be opened, FileError leaves with the list filled and the source
+// folder and the settings as they were.
 bool TakePhotosFromCommandLine(const char* commandLine, CPhotoList& photos,
                                std::string& sourceFolder, CFolderSettings& settings,
                                framework::MessagePort& messages);

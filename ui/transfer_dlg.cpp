@@ -14,6 +14,8 @@
 #include "framework/paint_dc.h"
 #include "photos/command_line.h"
 #include "photos/file_dialog_result.h"
+#include "photos/folder_photos.h"
+#include "platform/code_page.h"
 #include "transfer/save_run.h"
 #include "ui/about_dlg.h"
 #include "ui/command_line_photos.h"
@@ -277,16 +279,26 @@ void CTransferDlg::OnOpenCamera() {
 
     SetCursor(m_hWaitCursor);
     ParseFileDialogResult();
+    // A photo named like a device (NUL.jpg, COM1.jpg) would open the device: it is left
+    // out and named.
+    photos::LeftOut leftOut;
+    photos::TakeOutDeviceNames(m_photoList, leftOut);
     SetCursor(m_hNormalCursor);
+    const std::string notice = ui::SelectionNotice(leftOut, 0, m_photoList.Count());
     if (m_photoList.Count() == 0) {
-        framework::ShowMessage("No foto selected");
+        if (!leftOut.deviceNames.empty()) {
+            // The dialog starts where the user picked, next time too.
+            const std::string& picked = leftOut.deviceNames.front();
+            m_sourceFolder = picked.substr(0, platform::FindLastBackslash(picked) + 1);
+            m_pSettings->SetSource(m_sourceFolder);
+        }
+        framework::ShowMessage(notice.empty() ? "No foto selected" : notice.c_str());
         return;
     }
 
     m_sourceFolder = GetFolderOfPath(m_photoList.GetAt(0));
     m_pSettings->SetSource(m_sourceFolder);
-    const std::string tooMany = ui::MoreThanOneSaveText(m_photoList.Count());
-    if (!tooMany.empty()) m_messages.Show(tooMany);
+    if (!notice.empty()) m_messages.Show(notice);
     SetButtonState(ButtonState::ReadyToSave);
     m_titleEdit.Focus();
     m_titleEdit.SetSel(0, -1);

@@ -116,8 +116,9 @@ TEST_F(FullCard, MorePhotosThanOneSaveNumbersAreToldWithTheCountAndTheFirst999Sa
     PickAll(names);
     const MessageBoxView told = WaitForMessageBox(run_.Process().Id(), run_.MainWindow());
     EXPECT_EQ(told.text,
-              "1000 fotos found. One save numbers at most 999 copies, so this time the first "
-              "999 in name order are saved.");
+              "1000 fotos found. One save numbers at most 999 copies of one title, so this save "
+              "copies the first 999 in name order. The other one needs another title, or "
+              "another folder: start Brenvale again and pick it with Open Camera.");
     PressOk(told);
     WaitFor([&] { return IsEnabled(run_.Control(IDC_SAVE_ON_PC)); }, "ready to save");
     // All 1000 stay selected: the save ends at its limit, not with success.

@@ -62,6 +62,37 @@ TEST(OpenCamera, DialogStartsInTheSourceFolderWithOneFilterAndTheReadOnlyBox) {
     EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(folder + "\\"));
 }
 
+// A card written by another system can hold a photo that Windows opens as a device (a
+// serial port here, which would keep the window waiting without end): picked, it is named
+// and left out, and the window goes on with the other photos, or as it was.
+TEST(OpenCamera, APhotoNamedLikeADeviceIsNamedAndLeftOut) {
+    if (!CanWorkOutside()) GTEST_SKIP() << "only another system writes such names";
+    BrenvaleRun run;
+    const std::string folder = MakeFolder(run, "100CANON");
+    WriteFilesOutside(folder, {"COM1.jpg", "IMG_0001.JPG"}, "\xFF\xD8\xFF\xE0");
+    const FilesRemovedOutside removed(folder, {"COM1.jpg"});
+    run.WriteSettings(SettingsWith(folder + "\\"));
+    run.Start();
+    const std::string told = "Not copied, as Windows takes its name for a device: \"" + folder +
+                             "\\COM1.jpg\". It stays where it is.";
+
+    // Picked alone: nothing is selected, and the folder stays the one to start in.
+    PickFiles(run.OpenCamera(), "", "COM1.jpg");
+    MessageBoxView box = WaitForMessageBox(run.Process().Id(), run.MainWindow());
+    EXPECT_EQ(box.text, told);
+    PressOk(box);
+    EXPECT_TRUE(IsEnabled(run.Control(IDC_OPEN_CAMERA)));
+    EXPECT_FALSE(IsEnabled(run.Control(IDC_SAVE_ON_PC)));
+    EXPECT_EQ(run.ExitAndReadSettings(), SettingsWith(folder + "\\"));
+
+    run.Start();
+    PickFiles(run.OpenCamera(), "", QuotedNames({"COM1.jpg", "IMG_0001.JPG"}));
+    box = WaitForMessageBox(run.Process().Id(), run.MainWindow());
+    EXPECT_EQ(box.text, told);
+    PressOk(box);
+    ExpectReadyToSaveWithTheTitleSelected(run);
+}
+
 TEST(OpenCamera, WithoutARememberedFolderTheDialogStartsInTheCurrentFolder) {
     BrenvaleRun run;
     run.Start();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -64,8 +65,8 @@ TEST(PhotoName, EndsInDotJpgInAnyCase) {
 
 TEST_F(Card, TheRootStandsForEveryPhotoBelowItAndNothingElse) {
     CPhotoList list;
-    std::vector<photos::FolderProblem> problems;
-    EXPECT_EQ(5, photos::AddPhotosBelow(card_.Path(), list, problems));
+    photos::LeftOut leftOut;
+    EXPECT_EQ(5, photos::AddPhotosBelow(card_.Path(), list, leftOut));
     list.Sort();
     EXPECT_EQ(Entries(list), (std::vector<std::string>{
                                  Below("DCIM\\100CANON\\IMG_0001.JPG"),
@@ -74,13 +75,13 @@ TEST_F(Card, TheRootStandsForEveryPhotoBelowItAndNothingElse) {
                                  Below("DCIM\\101CANON\\IMG_0101.JPG"),
                                  Below("DCIM\\101CANON\\deeper\\IMG_0201.JPG"),
                              }));
-    EXPECT_TRUE(problems.empty());
+    EXPECT_TRUE(leftOut.problems.empty());
 }
 
 TEST_F(Card, AFolderGivenWithItsBackslashGivesPathsWithOneBackslash) {
     CPhotoList list;
-    std::vector<photos::FolderProblem> problems;
-    photos::AddPhotosBelow(Below("DCIM\\101CANON\\"), list, problems);
+    photos::LeftOut leftOut;
+    photos::AddPhotosBelow(Below("DCIM\\101CANON\\"), list, leftOut);
     list.Sort();
     EXPECT_EQ(Entries(list), (std::vector<std::string>{
                                  Below("DCIM\\101CANON\\IMG_0101.JPG"),
@@ -103,8 +104,8 @@ TEST_F(Card, PhotosAndFoldersMixedOnTheCommandLineAreSortedTogether) {
                                  Below("DCIM\\101CANON\\deeper\\IMG_0201.JPG"),
                                  Below("IMG_0000.JPG"),
                              }));
-    EXPECT_TRUE(folders.problems.empty());
-    EXPECT_FALSE(folders.onlyFoldersWithoutPhotos);
+    EXPECT_TRUE(folders.leftOut.problems.empty());
+    EXPECT_FALSE(folders.nothingToSave);
 }
 
 TEST_F(Card, AFolderOfOnlySkippedThingsHoldsNoPhoto) {
@@ -113,36 +114,36 @@ TEST_F(Card, AFolderOfOnlySkippedThingsHoldsNoPhoto) {
     const photos::CommandLineFolders folders =
         photos::FillFromCommandLineWithFolders(commandLine.c_str(), list);
     EXPECT_EQ(0, list.Count());
-    ASSERT_EQ(2u, folders.problems.size());
-    for (const photos::FolderProblem& problem : folders.problems) {
+    ASSERT_EQ(2u, folders.leftOut.problems.size());
+    for (const photos::FolderProblem& problem : folders.leftOut.problems) {
         EXPECT_EQ(0u, problem.error) << problem.folder;
     }
-    EXPECT_EQ(Below("MISC"), folders.problems[0].folder);
-    EXPECT_TRUE(folders.onlyFoldersWithoutPhotos);
+    EXPECT_EQ(Below("MISC"), folders.leftOut.problems[0].folder);
+    EXPECT_TRUE(folders.nothingToSave);
 }
 
 TEST(FolderPhotos, AnEmptyFolderIsToldAndAddsNothing) {
     TempDir dir;
     CPhotoList list;
     list.Add("kept");
-    std::vector<photos::FolderProblem> problems;
-    EXPECT_EQ(0, photos::AddPhotosBelow(dir.Path(), list, problems));
+    photos::LeftOut leftOut;
+    EXPECT_EQ(0, photos::AddPhotosBelow(dir.Path(), list, leftOut));
     EXPECT_EQ(Entries(list), std::vector<std::string>{"kept"});
-    ASSERT_EQ(1u, problems.size());
-    EXPECT_EQ(dir.Path(), problems[0].folder);
-    EXPECT_EQ(0u, problems[0].error);
+    ASSERT_EQ(1u, leftOut.problems.size());
+    EXPECT_EQ(dir.Path(), leftOut.problems[0].folder);
+    EXPECT_EQ(0u, leftOut.problems[0].error);
 }
 
 TEST(FolderPhotos, AFolderThatCannotBeReadIsToldWithTheSystemsReason) {
     // A card pulled out between the start and the walk: the folder is gone.
     TempDir dir;
     CPhotoList list;
-    std::vector<photos::FolderProblem> problems;
-    EXPECT_EQ(0, photos::AddPhotosBelow(dir.PathOf("gone"), list, problems));
+    photos::LeftOut leftOut;
+    EXPECT_EQ(0, photos::AddPhotosBelow(dir.PathOf("gone"), list, leftOut));
     EXPECT_EQ(0, list.Count());
-    ASSERT_EQ(1u, problems.size());
-    EXPECT_EQ(dir.PathOf("gone"), problems[0].folder);
-    EXPECT_NE(0u, problems[0].error);
+    ASSERT_EQ(1u, leftOut.problems.size());
+    EXPECT_EQ(dir.PathOf("gone"), leftOut.problems[0].folder);
+    EXPECT_NE(0u, leftOut.problems[0].error);
 }
 
 TEST(FolderPhotos, AnEmptyFolderBesideAPhotoLeavesThePhotoSelected) {
@@ -154,9 +155,9 @@ TEST(FolderPhotos, AnEmptyFolderBesideAPhotoLeavesThePhotoSelected) {
     const photos::CommandLineFolders folders =
         photos::FillFromCommandLineWithFolders(commandLine.c_str(), list);
     EXPECT_EQ(Entries(list), std::vector<std::string>{dir.PathOf("IMG_0001.JPG")});
-    ASSERT_EQ(1u, folders.problems.size());
-    EXPECT_EQ(dir.PathOf("empty"), folders.problems[0].folder);
-    EXPECT_FALSE(folders.onlyFoldersWithoutPhotos);
+    ASSERT_EQ(1u, folders.leftOut.problems.size());
+    EXPECT_EQ(dir.PathOf("empty"), folders.leftOut.problems[0].folder);
+    EXPECT_FALSE(folders.nothingToSave);
 }
 
 TEST(FolderPhotos, ACommandLineWithoutFoldersIsTakenAsBefore) {
@@ -164,8 +165,73 @@ TEST(FolderPhotos, ACommandLineWithoutFoldersIsTakenAsBefore) {
     const photos::CommandLineFolders folders =
         photos::FillFromCommandLineWithFolders("E:\\b.jpg \"\" E:\\a.jpg", list);
     EXPECT_EQ(Entries(list), (std::vector<std::string>{"", "E:\\a.jpg", "E:\\b.jpg"}));
-    EXPECT_TRUE(folders.problems.empty());
-    EXPECT_FALSE(folders.onlyFoldersWithoutPhotos);
+    EXPECT_TRUE(folders.leftOut.problems.empty());
+    EXPECT_FALSE(folders.nothingToSave);
     // A lone quote names nothing at all: not a command line of folders.
-    EXPECT_FALSE(photos::FillFromCommandLineWithFolders("\"", list).onlyFoldersWithoutPhotos);
+    EXPECT_FALSE(photos::FillFromCommandLineWithFolders("\"", list).nothingToSave);
+}
+
+TEST_F(Card, PhotosAndVideosThatAreNotJpgFilesAreCountedByKindButNotWhatTheWalkSkips) {
+    for (const char* file :
+         {"DCIM/100CANON/img_0006.cr2", "DCIM/100CANON/MVI_0007.MOV", "DCIM/100CANON/MVI_0007.THM",
+          "DCIM/100CANON/GX010008.LRV", "MISC/CANONMSC.CTG", "DCIM/100CANON/._IMG_0005.CR2",
+          "DCIM/.thumbnails/IMG_0009.CR2", ".Trashes/501/MVI_0010.MOV",
+          "System Volume Information/x.mov", "DCIM/101CANON/deeper/clip.mp4"}) {
+        card_.Write(file, "bytes");
+    }
+    CPhotoList list;
+    photos::LeftOut leftOut;
+    EXPECT_EQ(5, photos::AddPhotosBelow(card_.Path(), list, leftOut));
+    // The camera's previews (.THM, .LRV), catalogs and print orders are no photos; hidden
+    // and system folders and dot names are not looked into.
+    EXPECT_EQ(leftOut.otherKinds,
+              (std::map<std::string, int>{{".CR2", 2}, {".JPEG", 1}, {".MOV", 1}, {".MP4", 1}}));
+    EXPECT_TRUE(leftOut.deviceNames.empty());
+    EXPECT_TRUE(leftOut.problems.empty());
+}
+
+TEST(FolderPhotos, PhotosNamedLikeDevicesOnTheCommandLineOrPickedAreLeftOutAndNamed) {
+    TempDir dir;
+    dir.Write("IMG_0001.JPG", "photo");
+    CPhotoList list;
+    const std::string commandLine = dir.PathOf("IMG_0001.JPG") + " E:\\AUX.JPG \"E:\\LPT2 .jpg\"";
+    const photos::CommandLineFolders folders =
+        photos::FillFromCommandLineWithFolders(commandLine.c_str(), list);
+    EXPECT_EQ(Entries(list), std::vector<std::string>{dir.PathOf("IMG_0001.JPG")});
+    EXPECT_EQ(folders.leftOut.deviceNames,
+              (std::vector<std::string>{"E:\\AUX.JPG", "E:\\LPT2 .jpg"}));
+    EXPECT_FALSE(folders.nothingToSave);
+
+    // Nothing but such a photo: nothing to save.
+    EXPECT_TRUE(photos::FillFromCommandLineWithFolders("E:\\NUL.jpg", list).nothingToSave);
+    EXPECT_EQ(0, list.Count());
+
+    // Picked in the open-file dialog.
+    list.Add("E:\\a.jpg");
+    list.Add("E:\\COM3.jpg");
+    list.Add("E:\\b.jpg");
+    photos::LeftOut leftOut;
+    photos::TakeOutDeviceNames(list, leftOut);
+    EXPECT_EQ(Entries(list), (std::vector<std::string>{"E:\\a.jpg", "E:\\b.jpg"}));
+    EXPECT_EQ(leftOut.deviceNames, std::vector<std::string>{"E:\\COM3.jpg"});
+}
+
+TEST(FolderPhotos, TwoNamesOfOneFileGiveOnePhotoAndTwoFilesAlikeGiveTwo) {
+    TempDir card;
+    std::filesystem::create_directories(card.Native("DCIM/100CANON"));
+    std::filesystem::create_directories(card.Native("DCIM/101CANON"));
+    card.Write("DCIM/100CANON/IMG_0001.JPG", "one photo");
+    card.Write("DCIM/100CANON/IMG_0002.JPG", "its twin!");  // same size, same time
+    std::filesystem::last_write_time(
+        card.Native("DCIM/100CANON/IMG_0002.JPG"),
+        std::filesystem::last_write_time(card.Native("DCIM/100CANON/IMG_0001.JPG")));
+    std::filesystem::create_hard_link(card.Native("DCIM/100CANON/IMG_0001.JPG"),
+                                      card.Native("DCIM/101CANON/COPY_0001.JPG"));
+    CPhotoList list;
+    photos::LeftOut leftOut;
+    EXPECT_EQ(2, photos::AddPhotosBelow(card.Path(), list, leftOut));
+    list.Sort();
+    EXPECT_EQ(Entries(list),
+              (std::vector<std::string>{card.PathOf("DCIM\\100CANON\\IMG_0001.JPG"),
+                                        card.PathOf("DCIM\\100CANON\\IMG_0002.JPG")}));
 }

@@ -118,12 +118,51 @@ TEST(TakePhotosFromCommandLine, OnlyAFolderWithoutPhotosIsToldByNameAndLeavesEve
     EXPECT_EQ("E:\\DCIM\\", settings.GetSource());
 }
 
-TEST(SelectionNotices, MoreThanOneSaveIsToldOnlyBeyond999WithTheCountAndTheLimit) {
-    EXPECT_EQ("", ui::MoreThanOneSaveText(0));
-    EXPECT_EQ("", ui::MoreThanOneSaveText(999));
-    const std::string text = ui::MoreThanOneSaveText(1000);
-    EXPECT_EQ(0u, text.find("1000 fotos found.")) << text;
-    EXPECT_NE(std::string::npos, text.find("the first 999 in name order")) << text;
+TEST(TakePhotosFromCommandLine,
+     WhatACardHoldsBesidesItsJpgFilesAndTooManyPhotosAreToldInOneNotice) {
+    TempDir card;
+    std::filesystem::create_directories(card.Native("DCIM/100CANON"));
+    for (int i = 1; i <= 1001; ++i) card.Write("DCIM/100CANON/" + std::to_string(i) + ".JPG", "p");
+    card.Write("DCIM/100CANON/1.CR2", "raw");
+    CFolderSettings settings(card.PathOf("brenvale.exe"));
+    CPhotoList list;
+    std::string source;
+    Boxes boxes;
+    const std::string commandLine = "\"" + card.Path() + "\"";
+    EXPECT_TRUE(ui::TakePhotosFromCommandLine(commandLine.c_str(), list, source, settings, boxes));
+    EXPECT_EQ(1001, list.Count());
+    EXPECT_EQ(boxes.shown,
+              std::vector<std::string>{
+                  "1 photo or video in this folder is not a .jpg file and is not copied: 1 .CR2. "
+                  "It stays where it is.\n\n"
+                  "1001 fotos found. One save numbers at most 999 copies of one title, so this "
+                  "save copies the first 999 in name order. The other 2 need another title, or "
+                  "another folder: start Brenvale again and pick them with Open Camera."});
+}
+
+TEST(SelectionNotices, EverythingLeftOutIsToldInOneNoticeInTheOrderItMatters) {
+    photos::LeftOut leftOut;
+    leftOut.problems = {{"E:\\DCIM\\101CANON", 5}, {"F:\\", 0}};
+    leftOut.deviceNames = {"E:\\DCIM\\NUL.jpg", "E:\\DCIM\\COM1.jpg"};
+    leftOut.otherKinds = {{".CR2", 2}, {".MOV", 1}, {".ARW", 2}, {".DNG", 5}};
+    const std::string notice = ui::SelectionNotice(leftOut, 2, 1000);
+    const std::string expected =
+        ui::FolderProblemText(leftOut.problems[0]) + "\n\nNo foto found in the folder \"F:\\\"" +
+        "\n\nNot copied, as Windows takes their names for devices: \"E:\\DCIM\\COM1.jpg\", "
+        "\"E:\\DCIM\\NUL.jpg\". They stay where they are.\n\n"
+        "10 photos and videos in these folders are not .jpg files and are not copied: 5 .DNG, "
+        "2 .ARW, 2 .CR2, 1 .MOV. They stay where they are.\n\n"
+        "1000 fotos found. One save numbers at most 999 copies of one title, so this save "
+        "copies the first 999 in name order. The other one needs another title, or another "
+        "folder: start Brenvale again and pick it with Open Camera.";
+    EXPECT_EQ(notice, expected);
+
+    EXPECT_EQ(ui::SelectionNotice({}, 1, 999), "");
+    photos::LeftOut one;
+    one.deviceNames = {"E:\\AUX.JPG"};
+    EXPECT_EQ(ui::SelectionNotice(one, 0, 0),
+              "Not copied, as Windows takes its name for a device: \"E:\\AUX.JPG\". It stays "
+              "where it is.");
 }
 
 TEST(SelectionNotices, AFolderThatCannotBeReadIsNamedWithTheErrorNumber) {

@@ -98,11 +98,44 @@ void BackdateOutside(const std::string& path, int minutes) {
     }
 }
 
+void RemoveFilesOutside(const std::string& folder, const std::vector<std::string>& names) {
+    if (!CanWorkOutside()) {
+        for (const std::string& name : names) DeleteFileA((folder + "\\" + name).c_str());
+        return;
+    }
+    std::vector<std::string> argv = {"/bin/sh", "-c", "cd \"$1\" && shift && rm -f -- \"$@\"", "sh",
+                                     UnixPathOf(folder)};
+    argv.insert(argv.end(), names.begin(), names.end());
+    RunOutside(argv);
+}
+
 void RemoveFolderOutside(const std::string& folder) {
     if (CanWorkOutside()) {
         RunOutside({"/bin/rmdir", UnixPathOf(folder)});
     } else if (!RemoveDirectoryA(folder.c_str())) {
         throw DriverError("cannot remove " + folder);
+    }
+}
+
+void MakeLinkOutside(const std::string& target, const std::string& link) {
+    const bool relative = target.size() < 2 || target[1] != ':';
+    if (CanWorkOutside()) {
+        std::string linuxTarget = relative ? target : UnixPathOf(target);
+        for (char& c : linuxTarget) {
+            if (c == '\\') c = '/';
+        }
+        RunOutside({"/bin/ln", "-s", linuxTarget, UnixPathOf(link)});
+        return;
+    }
+    const std::string folder = relative ? link.substr(0, link.find_last_of('\\') + 1) : "";
+    const DWORD attributes = GetFileAttributesA((folder + target).c_str());
+    const DWORD flags =
+        SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE |
+        (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
+             ? SYMBOLIC_LINK_FLAG_DIRECTORY
+             : 0);
+    if (!CreateSymbolicLinkA(link.c_str(), target.c_str(), flags)) {
+        throw DriverError("cannot link " + link + " to " + target);
     }
 }
 
