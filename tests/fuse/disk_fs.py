@@ -3,6 +3,7 @@
 everything through, and can be made to behave like a failing disk or a memory card.
 
   disk_fs.py FOLDER MOUNTPOINT [--wrong-byte-in N] [--read-mbps R] [--direct-io]
+                                [--hold-reads-of NAME --while-there FILE]
 
 --wrong-byte-in N  the Nth file written to (from 1) gets one wrong byte at offset 5000,
                    stored so: every later read gives the wrong byte back, as a failing or
@@ -10,6 +11,10 @@ everything through, and can be made to behave like a failing disk or a memory ca
 --read-mbps R      reads give at most R MB/s (10^6 bytes), as a memory card in its reader.
 --direct-io        every read and write reaches this file system, none is answered from
                    the system's cache (Wine would otherwise read a copy back from there).
+--hold-reads-of NAME --while-there FILE
+                   a read of a file called NAME past its first 8192 bytes waits while FILE
+                   (outside the file system) is there, as a card that stalls does: whoever
+                   reads it is held in the middle of the file.
 
 Runs in the foreground until the mount point is unmounted (umount MOUNTPOINT).
 """
@@ -22,12 +27,15 @@ import time
 import fusepy
 
 WRONG_BYTE_OFFSET = 5000
+HELD_AFTER = 8192
 
 
 class DiskFs(fusepy.Operations):
-    def __init__(self, folder, wrong_byte_in, read_mbps):
+    def __init__(self, folder, wrong_byte_in, read_mbps, held_name, hold):
         self.folder = os.path.realpath(folder)
         self.wrong_byte_in = wrong_byte_in
+        self.held_name = held_name
+        self.hold = hold
         self.bytes_per_second = read_mbps * 1e6 if read_mbps else 0
         self.guard = threading.Lock()
         self.written = []  # the files written to, in order, by their inode
@@ -109,6 +117,9 @@ class DiskFs(fusepy.Operations):
 
     # Reads no faster than the card, writes that may store a wrong byte.
     def read(self, path, size, offset, fh):
+        if os.path.basename(path) == self.held_name and offset + size > HELD_AFTER:
+            while os.path.exists(self.hold):
+                time.sleep(0.01)
         data = self._call(os.pread, fh, size, offset)
         if self.bytes_per_second:
             with self.guard:
@@ -145,14 +156,17 @@ def main():
     parser.add_argument("--wrong-byte-in", type=int, default=0)
     parser.add_argument("--read-mbps", type=float, default=0)
     parser.add_argument("--direct-io", action="store_true")
+    parser.add_argument("--hold-reads-of", default="")
+    parser.add_argument("--while-there", default="")
     args = parser.parse_args()
     options = {"foreground": True, "nothreads": False, "default_permissions": True}
     if args.direct_io:
         options["direct_io"] = True
     if os.getuid() == 0:
         options["allow_other"] = True
-    fusepy.FUSE(DiskFs(args.folder, args.wrong_byte_in, args.read_mbps), args.mountpoint,
-                **options)
+    disk = DiskFs(args.folder, args.wrong_byte_in, args.read_mbps, args.hold_reads_of,
+                  args.while_there)
+    fusepy.FUSE(disk, args.mountpoint, **options)
 
 
 if __name__ == "__main__":

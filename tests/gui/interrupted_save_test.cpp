@@ -1,10 +1,12 @@
-// Save On PC ended from outside in the middle of a run, at a photo another program holds
-// open: every photo name in the folder holds a whole photo, and the next run into the
-// folder clears away what the ended one left and numbers on.
+// Save On PC ended from outside in the middle of a copy, with the card stalling on the
+// second photo: every photo name in the folder holds a whole photo, and the next run into
+// the folder clears away what the ended one left and numbers on.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "driver/controls.h"
 #include "driver/input.h"
 #include "driver/message_box.h"
+#include "driver/wait.h"
 #include "driver/windows.h"
 #include "photo_files.h"
 
@@ -51,11 +54,20 @@ Names CopyNames(int count) {
 class InterruptedSave : public testing::Test {
 protected:
     void SetUp() override {
+        const char* card = std::getenv("BRENVALE_STALLING_CARD");
+        const char* stall = std::getenv("BRENVALE_CARD_STALL");
+        if (card == nullptr || stall == nullptr) {
+            GTEST_SKIP() << "run this test through with_test_disks.sh";
+        }
+        stall_ = stall;
+        for (const char* name : {"IMG_0001.JPG", "IMG_0002.JPG", "IMG_0003.JPG"}) {
+            photos_.push_back(std::string(card) + "\\" + name);
+        }
         MakeFolder(dest_);
         run_.WriteSettings("[source]\r\n\r\n[dest]\r\n" + dest_ + "\\\r\n");
         WriteBytes(photos_[0], PhotoBytes("", "small"));
         WriteBytes(photos_[1], BigPhotoBytes());
-        WriteBytes(photos_[2], PhotoBytes("", "held"));
+        WriteBytes(photos_[2], PhotoBytes("", "third"));
     }
     // Starts the program on the photos with a typed date, presses Save On PC and OK.
     void StartSaving() {
@@ -63,6 +75,13 @@ protected:
         const std::string date = "2023-07-14";
         AskWindow(run_.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
         Click(WaitForControl(run_.OpenFolderChooser(), IDOK));
+    }
+    // The unfinished copies in the run's hidden folder, by their names there.
+    Names Unfinished() const {
+        for (const std::string& name : EntryNamesIn(dest_)) {
+            if (name.rfind("~bv", 0) == 0) return EntryNamesIn(dest_ + "\\" + name);
+        }
+        return {};
     }
     // Whether the copy `number` holds exactly the bytes of `photo`.
     bool CopyHolds(int number, const std::string& photo) const {
@@ -72,25 +91,26 @@ protected:
     BrenvaleRun run_;
     testing_support::TempDir destRoot_;
     const std::string dest_ = destRoot_.PathOf("Pictures");
-    const std::vector<std::string> photos_ = {run_.PhotoFolder() + "\\IMG_0001.JPG",
-                                              run_.PhotoFolder() + "\\IMG_0002.JPG",
-                                              run_.PhotoFolder() + "\\IMG_0003.JPG"};
+    std::string stall_;
+    std::vector<std::string> photos_;
 };
 
 TEST_F(InterruptedSave, LeavesNoPartOfAPhotoUnderItsNameAndTheNextRunCopiesItWhole) {
-    {
-        // The run stops with a message at the photo held open, after two copies, and is
-        // ended there as the task manager ends a program.
-        const OwnedHandle held = HoldOpen(photos_[2]);
-        StartSaving();
-        const MessageBoxView stop =
-            WaitForMessageBox(run_.Process().Id(), run_.MainWindow(), kSaveTimeout);
-        EXPECT_NE(stop.text, "Fotos successfully saved");
-        run_.Process().Kill();
-    }
-    ASSERT_EQ(VisibleNamesIn(dest_), CopyNames(2));
+    // The card stalls in the middle of the second photo; the program is ended there, as the
+    // task manager ends a program, with the first copy named and the second under way.
+    WriteBytes(stall_, "");
+    StartSaving();
+    WaitFor(
+        [&] {
+            const Names unfinished = Unfinished();
+            return VisibleNamesIn(dest_) == CopyNames(1) &&
+                   std::find(unfinished.begin(), unfinished.end(), "2") != unfinished.end();
+        },
+        "the first copy named and the second under way", kSaveTimeout);
+    run_.Process().Kill();
+    ASSERT_TRUE(DeleteFileA(stall_.c_str()));
+    ASSERT_EQ(VisibleNamesIn(dest_), CopyNames(1));
     EXPECT_TRUE(CopyHolds(1, photos_[0]));
-    EXPECT_TRUE(CopyHolds(2, photos_[1]));
 
     // Saved again with the same photos: what the ended run left goes, the numbers run on.
     StartSaving();
@@ -98,10 +118,10 @@ TEST_F(InterruptedSave, LeavesNoPartOfAPhotoUnderItsNameAndTheNextRunCopiesItWho
         WaitForMessageBox(run_.Process().Id(), run_.MainWindow(), kSaveTimeout);
     EXPECT_EQ(box.text, "Fotos successfully saved");
     PressOk(box);
-    EXPECT_EQ(EntryNamesIn(dest_), CopyNames(5));
-    EXPECT_TRUE(CopyHolds(3, photos_[0]));
-    EXPECT_TRUE(CopyHolds(4, photos_[1]));
-    EXPECT_TRUE(CopyHolds(5, photos_[2]));
+    EXPECT_EQ(EntryNamesIn(dest_), CopyNames(4));
+    EXPECT_TRUE(CopyHolds(2, photos_[0]));
+    EXPECT_TRUE(CopyHolds(3, photos_[1]));
+    EXPECT_TRUE(CopyHolds(4, photos_[2]));
     Click(run_.Control(IDC_EXIT));
     EXPECT_EQ(run_.Process().WaitForExit(), 0u);
 }

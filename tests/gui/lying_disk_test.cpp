@@ -24,7 +24,7 @@ using Names = std::vector<std::string>;
 
 TEST(SaveOnALyingDisk, ACopyThatDiffersFromItsPhotoIsNeverNamedNorSaidToBeSaved) {
     const char* disk = std::getenv("BRENVALE_LYING_DISK");
-    if (disk == nullptr) GTEST_SKIP() << "run this test through with_lying_disk.sh";
+    if (disk == nullptr) GTEST_SKIP() << "run this test through with_test_disks.sh";
     const std::string dest = disk;
     BrenvaleRun run;
     run.WriteSettings("[source]\r\n\r\n[dest]\r\n" + dest + "\\\r\n");
