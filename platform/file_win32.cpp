@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/file.h"
+#include "platform/wide_text_win32.h"
 
 namespace platform {
 
@@ -164,17 +165,15 @@ unsigned long File::Rename(const std::string& to) {
     if (const unsigned long code = AbsolutePath(to, absolute)) return code;
     // The rename goes through the handle, so the file is never without its owner; the new
     // name is a wide path, in the code page the program's texts are in.
-    const int length = MultiByteToWideChar(CP_ACP, 0, absolute.c_str(), -1, nullptr, 0);
-    if (length <= 0) return GetLastError();
-    const std::size_t nameBytes = (static_cast<std::size_t>(length) - 1) * sizeof(WCHAR);
+    const std::wstring wide = WideText(absolute);
+    if (wide.empty()) return ERROR_INVALID_NAME;
+    const std::size_t nameBytes = wide.size() * sizeof(WCHAR);
     std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
     info->ReplaceIfExists = FALSE;
     info->RootDirectory = nullptr;
     info->FileNameLength = static_cast<DWORD>(nameBytes);
-    if (MultiByteToWideChar(CP_ACP, 0, absolute.c_str(), -1, info->FileName, length) <= 0) {
-        return GetLastError();
-    }
+    wide.copy(info->FileName, wide.size());
     if (!SetFileInformationByHandle(AsHandle(handle_.Get()), FileRenameInfo, info,
                                     static_cast<DWORD>(buffer.size()))) {
         return GetLastError();

@@ -98,17 +98,20 @@ Destination::Destination(platform::Disk& disk, std::string folder, std::string r
 Destination::~Destination() {
     // The copy in hand is finished, or removed when it cannot be: nothing half-done stays.
     finisher_.reset();
-    if (renamed_) disk_.FlushFolder(folder_);
-    CloseRunFolder();
+    PutNamesOnTheDisk();
 }
 
 Failure Destination::Finish() {
     Failure failure = Settle();
+    PutNamesOnTheDisk();
+    return failure;
+}
+
+void Destination::PutNamesOnTheDisk() {
     if (renamed_) disk_.FlushFolder(folder_);
     renamed_ = false;
     CloseRunFolder();
     runFolderTried_ = false;
-    return failure;
 }
 
 std::string Destination::PathOf(const std::string& name) const {

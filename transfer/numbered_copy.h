@@ -85,6 +85,8 @@ private:
     unsigned long CreateUnfinished(PendingCopy& copy);
     bool MakeRunFolder();
     void CloseRunFolder();
+    // The folder's new names written through to the disk, the run's folder gone.
+    void PutNamesOnTheDisk();
     // Waits for the copy being finished and tells how that ended.
     Failure Settle();
     Failure NameElsewhere(PendingCopy& copy);
