@@ -51,13 +51,7 @@ TEST(FoldersToOpenAt, AreTheFolderAndEveryFolderAboveItNearestFirst) {
 // blanks, in any case. Nothing below such a name is a folder either.
 TEST(FoldersToOpenAt, LeaveOutNamesOfDevicesAndWhatIsBelowThem) {
     EXPECT_EQ(FoldersToOpenAt("C:\\x\\NUL\\", 1252), (Folders{"C:\\x", "C:\\"}));
-    EXPECT_EQ(FoldersToOpenAt("C:\\x\\nul.txt\\Trip", 1252), (Folders{"C:\\x", "C:\\"}));
     EXPECT_EQ(FoldersToOpenAt("C:\\Com1 .jpg\\a", 1252), Folders{"C:\\"});
-    EXPECT_EQ(FoldersToOpenAt("C:\\aux\\lpt9", 1252), Folders{"C:\\"});
-    // Names only like a device's.
-    EXPECT_EQ(FoldersToOpenAt("C:\\COM10\\NULL\\con2\\LPT0", 1252),
-              (Folders{"C:\\COM10\\NULL\\con2\\LPT0", "C:\\COM10\\NULL\\con2", "C:\\COM10\\NULL",
-                       "C:\\COM10", "C:\\"}));
 }
 
 // A path that does not start at a drive or a share would be taken from the program's

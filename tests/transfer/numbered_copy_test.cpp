@@ -359,8 +359,6 @@ INSTANTIATE_TEST_SUITE_P(
     Lies, DiskGivesBack,
     ::testing::Values(Lie{"OneByte", [](std::string& bytes) { bytes[5000] ^= 0x20; }},
                       Lie{"Shorter", [](std::string& bytes) { bytes.pop_back(); }},
-                      Lie{"ShorterByABlock",
-                          [](std::string& bytes) { bytes.resize(bytes.size() - 4096); }},
                       Lie{"Longer", [](std::string& bytes) { bytes.append(4096, '\0'); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -484,15 +482,6 @@ TEST_F(NumberedCopy, LeftoversOfKilledRunsGoAndNothingOfTheUsersIsTouched) {
     EXPECT_TRUE(std::filesystem::is_directory(dest_.Native("~bvabc")));
     EXPECT_EQ("A", dest_.Read("d_001.jpg"));
     EXPECT_EQ("B", dest_.Read("d_002.jpg"));
-}
-
-// A run's folder is marked before its first copy and holds nothing once the run is over.
-TEST_F(NumberedCopy, ARunsFolderIsMarkedWhileItWorksAndGoesAtItsEnd) {
-    ASSERT_TRUE(Copy(Photo("a.jpg", "A"), Base("230714_Trip")));
-    EXPECT_TRUE(dest_.Exists(std::string("~bvt1/") + transfer::kRunMarker));
-    ASSERT_TRUE(Finish());
-    EXPECT_EQ(dest_.PathOf("~bvt1\\1"), disk_.Created().back());
-    EXPECT_EQ((Names{"230714_Trip_001.jpg"}), DestNames());
 }
 
 // No unfinished copy has a longer path than the copy it becomes: every folder whose copies

@@ -118,28 +118,6 @@ TEST(TakePhotosFromCommandLine, OnlyAFolderWithoutPhotosIsToldByNameAndLeavesEve
     EXPECT_EQ("E:\\DCIM\\", settings.GetSource());
 }
 
-TEST(TakePhotosFromCommandLine,
-     WhatACardHoldsBesidesItsJpgFilesAndTooManyPhotosAreToldInOneNotice) {
-    TempDir card;
-    std::filesystem::create_directories(card.Native("DCIM/100CANON"));
-    for (int i = 1; i <= 1001; ++i) card.Write("DCIM/100CANON/" + std::to_string(i) + ".JPG", "p");
-    card.Write("DCIM/100CANON/1.CR2", "raw");
-    CFolderSettings settings(card.PathOf("brenvale.exe"));
-    CPhotoList list;
-    std::string source;
-    Boxes boxes;
-    const std::string commandLine = "\"" + card.Path() + "\"";
-    EXPECT_TRUE(ui::TakePhotosFromCommandLine(commandLine.c_str(), list, source, settings, boxes));
-    EXPECT_EQ(1001, list.Count());
-    EXPECT_EQ(boxes.shown,
-              std::vector<std::string>{
-                  "1 photo or video in this folder is not a .jpg file and is not copied: 1 .CR2. "
-                  "It stays where it is.\n\n"
-                  "1001 fotos found. One save numbers at most 999 copies of one title, so this "
-                  "save copies the first 999 in name order. The other 2 need another title, or "
-                  "another folder: start Brenvale again and pick them with Open Camera."});
-}
-
 TEST(SelectionNotices, EverythingLeftOutIsToldInOneNoticeInTheOrderItMatters) {
     photos::LeftOut leftOut;
     leftOut.problems = {{"E:\\DCIM\\101CANON", 5}, {"F:\\", 0}};
