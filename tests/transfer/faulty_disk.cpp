@@ -87,6 +87,7 @@ unsigned long FaultyDisk::Open(platform::File& file, const std::string& path,
         order = static_cast<int>(created_.size());
     }
     if (copy && failAt == "create") return kFailure;
+    if (!copy && mode == platform::OpenMode::CreateNew && failAt == "mark") return kFailure;
     if (const unsigned long code = Disk::Open(file, path, mode)) return code;
     const std::lock_guard<std::mutex> lock(mutex_);
     if (copy) copies_[&file] = order;

@@ -21,9 +21,10 @@ namespace testing_support {
 
 class FaultyDisk : public platform::Disk {
 public:
-    // The step that fails: "list", "mkdir", "create", "read", "write", "flush", "read back" or
-    // "rename"; "" for none. Only the copy's side of a step fails: reading the photo, and
-    // writing, flushing, reading back and renaming the unfinished copy.
+    // The step that fails: "list", "mkdir", "mark" (the run's marker in its folder), "create",
+    // "read", "write", "flush", "read back" or "rename"; "" for none. Only the copy's side of a
+    // step fails: reading the photo, and writing, flushing, reading back and renaming the
+    // unfinished copy.
     std::string failAt;
     // The folder whose own names are watched (no final backslash).
     std::string watched;
