@@ -252,7 +252,7 @@ void CTransferDlg::OnLongDate() {
     }
 }
 
-void CTransferDlg::OnOpenCamera() {
+bool CTransferDlg::PickPhotosInTheDialog() {
     m_fileBuffer.reset(new char[m_fileBufferSize + kFileBufferSpare]());
     m_progress.SetPos(0);
     const std::string initialFolder = m_sourceFolder;
@@ -270,13 +270,17 @@ void CTransferDlg::OnOpenCamera() {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
             framework::ShowMessage(kTooManyPhotosText);
         }
-        return;
+        return false;
     }
     if (!photos::IsCompleteFileDialogResult(m_fileBuffer.get(), m_fileBufferSize)) {
         framework::ShowMessage(kTooManyPhotosText);
-        return;
+        return false;
     }
+    return true;
+}
 
+void CTransferDlg::OnOpenCamera() {
+    if (!PickPhotosInTheDialog()) return;
     SetCursor(m_hWaitCursor);
     ParseFileDialogResult();
     // A photo named like a device (NUL.jpg, COM1.jpg) would open the device: it is left

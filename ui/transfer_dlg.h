@@ -76,6 +76,9 @@ private:
     // Lets the user pick photos in the open-file dialog, starting in the source folder;
     // a confirmed choice fills the photo list and makes the window ready to save.
     void OnOpenCamera();
+    // The open-file dialog, starting in the source folder; true when photos were picked and
+    // all of them came back in m_fileBuffer.
+    bool PickPhotosInTheDialog();
     // Copies the selected photos into a folder the user chooses (the save run).
     void OnSaveOnPC();
 
