@@ -18,10 +18,7 @@ source "$(dirname "$0")/../../scripts/common.sh"
 # Wine would copy every new Start-menu shortcut into the Linux desktop's menus.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe="
 source "$ROOT/tests/package/checks.sh"
-if [ -z "$STARTED_WINESERVER" ]; then
-    setup_wine_prefix
-    start_wineserver
-fi
+setup_wine_prefix
 
 BRENVALE=""
 cleanup() {
@@ -105,9 +102,14 @@ SEND_TO="$APPDATA\\Microsoft\\Windows\\SendTo\\Brenvale.lnk"
 UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brenvale'
 
 # Another program of the user's offers itself for cards with pictures and videos: its
-# handler stays through the install and the uninstall.
-"$WINE" reg add "$AUTOPLAY\\EventHandlers\\MixedContentOnArrival" /v OtherProgramOnArrival \
-    /d "" /f >/dev/null 2>&1
+# handler stays through the install and the uninstall. It is in the prefix's files before
+# the test's server starts, as a handler installed long before Brenvale is.
+MIXED_EVENT="$AUTOPLAY\\EventHandlers\\MixedContentOnArrival"
+"$WINE" reg add "$MIXED_EVENT" /v OtherProgramOnArrival /d "" /f 2>&1 | tr -d '\r' | grep -v 'completed successfully' >&2
+"$WINESERVER" -w
+start_wineserver
+check "another program's AutoPlay handler for pictures and videos is there before the install" \
+    reg_has_value "$MIXED_EVENT" OtherProgramOnArrival
 FILES_BEFORE=$(files)
 REGISTRY_BEFORE=$(registry)
 check "the installer runs silently" "$WINE" "$SETUP" /S
@@ -149,9 +151,9 @@ check "  as \"Copy photos to this PC\" by Brenvale, with its icon" same_text \
     "Copy photos to this PC|Brenvale|$INSTALL_DIR\\brenvale.exe,0"
 check "  for this user alone" eval "! reg_has_value 'HKLM${AUTOPLAY#HKCU}\\EventHandlers\\ShowPicturesOnArrival' $HANDLER"
 check "AutoPlay offers Brenvale for pictures and videos on removable media (MixedContentOnArrival)" \
-    reg_has_value "$AUTOPLAY\\EventHandlers\\MixedContentOnArrival" "$HANDLER"
+    reg_has_value "$MIXED_EVENT" "$HANDLER"
 check "  beside the other program's handler" \
-    reg_has_value "$AUTOPLAY\\EventHandlers\\MixedContentOnArrival" OtherProgramOnArrival
+    reg_has_value "$MIXED_EVENT" OtherProgramOnArrival
 check "  for this user alone" eval "! reg_has_value 'HKLM${AUTOPLAY#HKCU}\\EventHandlers\\MixedContentOnArrival' $HANDLER"
 # The card goes in as drive M:, with a second camera folder, a file of the camera's that is
 # not a photo and the folder Windows keeps on every drive; AutoPlay runs the handler's
