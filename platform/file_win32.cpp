@@ -5,6 +5,7 @@
 
 #include "platform/file.h"
 #include "platform/wide_text_win32.h"
+#include "platform/wine_host_win32.h"
 
 namespace platform {
 
@@ -107,6 +108,11 @@ unsigned long File::OpenUncachedReader(File& reader) const {
     if (opened == INVALID_HANDLE_VALUE) return GetLastError();
     reader.handle_ =
         Owner<std::intptr_t, CloseFileHandle, -1>(reinterpret_cast<std::intptr_t>(opened));
+    // Under Wine the flag above changes nothing: Linux's cache is let go of instead.
+    if (const unsigned long code = LetGoOfHostCache(path_)) {
+        reader.handle_.Close();
+        return code;
+    }
     reader.path_ = path_;
     reader.alignment_ = UncachedAlignment(opened);
     return 0;

@@ -2,15 +2,16 @@
 """A disk for the tests and benchmarks: a FUSE file system over a folder that passes
 everything through, and can be made to behave like a failing disk or a memory card.
 
-  disk_fs.py FOLDER MOUNTPOINT [--wrong-byte-in N] [--read-mbps R] [--direct-io]
+  disk_fs.py FOLDER MOUNTPOINT [--wrong-byte-in N] [--read-mbps R] [--keep-cache]
                                 [--hold-reads-of NAME --while-there FILE]
 
 --wrong-byte-in N  the Nth file written to (from 1) gets one wrong byte at offset 5000,
                    stored so: every later read gives the wrong byte back, as a failing or
                    counterfeit stick does.
 --read-mbps R      reads give at most R MB/s (10^6 bytes), as a memory card in its reader.
---direct-io        every read and write reaches this file system, none is answered from
-                   the system's cache (Wine would otherwise read a copy back from there).
+--keep-cache       the system keeps what was read and written of a file in its cache from one
+                   open to the next, as it does for a disk in the computer: a program that
+                   reads a copy back gets it from there unless it lets go of it first.
 --hold-reads-of NAME --while-there FILE
                    a read of a file called NAME past its first 8192 bytes waits while FILE
                    (outside the file system) is there, as a card that stalls does: whoever
@@ -155,13 +156,13 @@ def main():
     parser.add_argument("mountpoint")
     parser.add_argument("--wrong-byte-in", type=int, default=0)
     parser.add_argument("--read-mbps", type=float, default=0)
-    parser.add_argument("--direct-io", action="store_true")
+    parser.add_argument("--keep-cache", action="store_true")
     parser.add_argument("--hold-reads-of", default="")
     parser.add_argument("--while-there", default="")
     args = parser.parse_args()
     options = {"foreground": True, "nothreads": False, "default_permissions": True}
-    if args.direct_io:
-        options["direct_io"] = True
+    if args.keep_cache:
+        options["kernel_cache"] = True
     if os.getuid() == 0:
         options["allow_other"] = True
     disk = DiskFs(args.folder, args.wrong_byte_in, args.read_mbps, args.hold_reads_of,

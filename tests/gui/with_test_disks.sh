@@ -3,8 +3,8 @@
 # arguments) beside two disks of the tests' own (tests/fuse/disk_fs.py), each a FUSE file
 # system over a scratch folder:
 # - BRENVALE_LYING_DISK, a folder "Pictures" on a disk that stores one wrong byte in the
-#   second file written to it and gives it back so, mounted so that every read reaches the
-#   disk itself;
+#   second file written to it and gives it back so, once the system has let go of what it
+#   keeps of the file in memory, as for a disk in the computer;
 # - BRENVALE_STALLING_CARD, a folder "DCIM" on a card whose reads of IMG_0002.JPG past its
 #   first bytes wait while the file BRENVALE_CARD_STALL (outside the card) is there.
 # Needs root and /dev/fuse; where they are missing the test program runs without the disks
@@ -42,7 +42,7 @@ mount_disk() {  # name, then disk_fs.py's options
     done
 }
 windows() { printf 'Z:%s' "$1" | tr / '\\'; }
-mount_disk lying --wrong-byte-in 2 --direct-io
+mount_disk lying --wrong-byte-in 2 --keep-cache
 mount_disk card --hold-reads-of IMG_0002.JPG --while-there "$work/stall"
 mkdir "$work/lying/Pictures" "$work/card/DCIM"
 BRENVALE_LYING_DISK=$(windows "$work/lying/Pictures")
