@@ -79,10 +79,14 @@ unsigned long File::OpenUncachedReader(File& reader) const {
         // A file system without direct reads (tmpfs, some FUSE ones): what is on the disk is
         // read once the system has let go of the pages it kept.
         fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd >= 0 && (::fdatasync(fd) != 0 || ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED))) {
-            const unsigned long code = LastError();
-            ::close(fd);
-            return code;
+        if (fd >= 0) {
+            // posix_fadvise returns its error rather than setting errno.
+            const int code =
+                ::fdatasync(fd) != 0 ? errno : ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+            if (code != 0) {
+                ::close(fd);
+                return static_cast<unsigned long>(code);
+            }
         }
     }
     if (fd < 0) return LastError();

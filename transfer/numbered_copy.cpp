@@ -44,9 +44,10 @@ bool IsRunFolderName(const std::string& name) {
     return dash == std::string::npos || IsDigits(folded, dash + 1, folded.size());
 }
 
-// The planned number, as a run names an unfinished copy in its folder.
+// The count of the run's copies, as a run names an unfinished copy in its folder: a run
+// of more than 999 photos (of several dates) counts on past 999.
 bool IsUnfinishedName(const std::string& name) {
-    return name.size() <= 3 && IsDigits(name, 0, name.size());
+    return IsDigits(name, 0, name.size());
 }
 
 bool IsPlainFile(const platform::FolderEntry& entry) {

@@ -461,7 +461,7 @@ TEST_F(NumberedCopy, LeftoversOfKilledRunsGoAndNothingOfTheUsersIsTouched) {
         dest_.Write(folder + "/" + transfer::kRunMarker, "");
         for (const std::string& copy : copies) dest_.Write(folder + "/" + copy, "half a photo");
     };
-    killedRun("~bvzz", {"1", "002"});
+    killedRun("~bvzz", {"1", "002", "1000"});
     killedRun("~BV9K-1", {"7"});
     killedRun("~bvq3", {});
     const Names users{"~bv1/001",        "~bv1/12",        "~bv1/notes.txt", "~BV5/001",
