@@ -31,9 +31,10 @@ std::string WithoutFinalBackslash(const std::string& folder, unsigned codePage) 
 
 }  // namespace
 
+// The shell gives the folder's name as the disk holds it, the settings file as it was written.
 bool IsSameFolder(const std::string& selected, const std::string& wanted, unsigned codePage) {
-    return !selected.empty() &&
-           WithoutFinalBackslash(selected, codePage) == WithoutFinalBackslash(wanted, codePage);
+    return !selected.empty() && platform::FoldedName(WithoutFinalBackslash(selected, codePage)) ==
+                                    platform::FoldedName(WithoutFinalBackslash(wanted, codePage));
 }
 
 std::vector<std::string> FoldersToOpenAt(const std::string& remembered, unsigned codePage) {

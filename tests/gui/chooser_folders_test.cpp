@@ -89,6 +89,21 @@ TEST_P(RememberedFolderGone, OpensTheChooserAtItsParent) {
     EXPECT_EQ(FileNamesIn(pictures_), Names{"230714_picture_001.jpg"});
 }
 
+// The remembered folder in other letters than the disk's (renamed from "Trip" to "trip" since,
+// or the settings file written by hand): it is the same folder, and the chooser opens at it.
+TEST_F(ChooserFolders, ARememberedFolderInOtherLetterCaseOpensTheChooserAtIt) {
+    MakeFolder(pictures_ + "\\Trip");
+    Start(root_.PathOf("PICTURES\\trip\\"));
+
+    const HWND chooser = run_.OpenFolderChooser();
+    EXPECT_EQ(SelectedFolder(chooser, run_.Process().Id()), "Pictures\\Trip");
+    Click(EnabledOk(chooser));
+    const MessageBoxView box = Box();
+    EXPECT_EQ(box.text, "Fotos successfully saved");
+    PressOk(box);
+    EXPECT_EQ(FileNamesIn(pictures_ + "\\Trip"), Names{"230714_picture_001.jpg"});
+}
+
 INSTANTIATE_TEST_SUITE_P(Folders, RememberedFolderGone,
                          testing::Values(GoneCase{"DeletedSince", "Trip\\", {"Trip"}},
                                          GoneCase{"NamedLikeADevice", "NUL\\", {}}),
