@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/code_page.h"
+#include "platform/wide_text_win32.h"
 
 namespace platform {
 
@@ -14,11 +15,9 @@ bool IsLeadByte(unsigned codePage, unsigned char byte) {
 }
 
 std::size_t WideLength(const std::string& text, unsigned codePage) {
-    if (text.empty()) return 0;
-    const int length =
-        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const std::wstring wide = WideText(text, codePage);
     // A text the system cannot read at all is held to be as long as its bytes.
-    return length > 0 ? static_cast<std::size_t>(length) : text.size();
+    return wide.empty() ? text.size() : wide.size();
 }
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/text_encoding.h"
+#include "platform/wide_text_win32.h"
 
 namespace platform {
 
@@ -23,11 +24,9 @@ std::string FromLegacyAnsi(const std::string& text) {
     if (GetACP() != CP_UTF8 || text.empty()) return text;
     const UINT legacy = LegacyAnsiCodePage();
     if (legacy == CP_UTF8) return text;
-    const int size = static_cast<int>(text.size());
-    const int wideLength = MultiByteToWideChar(legacy, 0, text.data(), size, nullptr, 0);
-    if (wideLength <= 0) return text;
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(legacy, 0, text.data(), size, wide.data(), wideLength);
+    const std::wstring wide = WideText(text, legacy);
+    if (wide.empty()) return text;
+    const int wideLength = static_cast<int>(wide.size());
     const int length =
         WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
     if (length <= 0) return text;

@@ -12,9 +12,8 @@ constexpr unsigned kUtf8CodePage = 65001;
 
 }  // namespace
 
-std::wstring WideText(const std::string& text) {
+std::wstring WideText(const std::string& text, unsigned codePage) {
     if (text.empty()) return std::wstring();
-    const UINT codePage = AnsiCodePage();
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     if (length <= 0) return std::wstring();

@@ -5,10 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/code_page.h"
+
 namespace platform {
 
-// The text, in the program's code page, as UTF-16.
-std::wstring WideText(const std::string& text);
+// The text, in the code page (the program's unless told), as UTF-16; none when the system
+// cannot read it.
+std::wstring WideText(const std::string& text, unsigned codePage = AnsiCodePage());
 
 // The UTF-16 text in the program's code page; none when a character of it has no form
 // there (a name in another script on a Windows that runs the program in a legacy code page),
