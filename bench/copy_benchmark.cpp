@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
         for (int i = first + 1; i < argc; ++i) {
             const std::string copy = folder + "\\bench_" + std::to_string(i);
             if (const unsigned long code = CopyThroughBuffer(bufferSize, argv[i], copy)) {
-                return Fails(platform::FileError(code, copy).Message()) ? 1 : 1;
+                Fails(platform::FileError(code, copy).Message());
+                return 1;
             }
         }
     }
