@@ -13,7 +13,7 @@ everything through, and can be made to behave like a failing disk or a memory ca
                    open to the next, as it does for a disk in the computer: a program that
                    reads a copy back gets it from there unless it lets go of it first.
 --hold-reads-of NAME --while-there FILE
-                   a read of a file called NAME past its first 8192 bytes waits while FILE
+                   a read of a file called NAME past its first MiB waits while FILE
                    (outside the file system) is there, as a card that stalls does: whoever
                    reads it is held in the middle of the file.
 
@@ -28,7 +28,7 @@ import time
 import fusepy
 
 WRONG_BYTE_OFFSET = 5000
-HELD_AFTER = 8192
+HELD_AFTER = 1 << 20  # past what the kernel reads ahead at the start of a file
 
 
 class DiskFs(fusepy.Operations):

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -76,12 +75,18 @@ protected:
         AskWindow(run_.Control(IDC_DATE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(date.c_str()));
         Click(WaitForControl(run_.OpenFolderChooser(), IDOK));
     }
-    // The unfinished copies in the run's hidden folder, by their names there.
-    Names Unfinished() const {
-        for (const std::string& name : EntryNamesIn(dest_)) {
-            if (name.rfind("~bv", 0) == 0) return EntryNamesIn(dest_ + "\\" + name);
+    // How many bytes the unfinished copy `name` in the run's hidden folder holds so far; 0
+    // while there is none.
+    DWORD UnfinishedBytes(const std::string& name) const {
+        for (const std::string& folder : EntryNamesIn(dest_)) {
+            if (folder.rfind("~bv", 0) != 0) continue;
+            const std::string path = dest_ + "\\" + folder + "\\" + name;
+            WIN32_FILE_ATTRIBUTE_DATA data{};
+            if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+                return data.nFileSizeLow;
+            }
         }
-        return {};
+        return 0;
     }
     // Whether the copy `number` holds exactly the bytes of `photo`.
     bool CopyHolds(int number, const std::string& photo) const {
@@ -100,13 +105,8 @@ TEST_F(InterruptedSave, LeavesNoPartOfAPhotoUnderItsNameAndTheNextRunCopiesItWho
     // task manager ends a program, with the first copy named and the second under way.
     WriteBytes(stall_, "");
     StartSaving();
-    WaitFor(
-        [&] {
-            const Names unfinished = Unfinished();
-            return VisibleNamesIn(dest_) == CopyNames(1) &&
-                   std::find(unfinished.begin(), unfinished.end(), "2") != unfinished.end();
-        },
-        "the first copy named and the second under way", kSaveTimeout);
+    WaitFor([&] { return VisibleNamesIn(dest_) == CopyNames(1) && UnfinishedBytes("2") > 0; },
+            "the first copy named and the second partly written", kSaveTimeout);
     run_.Process().Kill();
     ASSERT_TRUE(DeleteFileA(stall_.c_str()));
     ASSERT_EQ(VisibleNamesIn(dest_), CopyNames(1));

@@ -6,7 +6,7 @@
 #   second file written to it and gives it back so, once the system has let go of what it
 #   keeps of the file in memory, as for a disk in the computer;
 # - BRENVALE_STALLING_CARD, a folder "DCIM" on a card whose reads of IMG_0002.JPG past its
-#   first bytes wait while the file BRENVALE_CARD_STALL (outside the card) is there.
+#   first MiB wait while the file BRENVALE_CARD_STALL (outside the card) is there.
 # Needs root and /dev/fuse; where they are missing the test program runs without the disks
 # and skips its tests, saying why.
 set -eu
