@@ -364,24 +364,6 @@ TEST_F(CallbackOnStandIn, ARefusedSelectionFollowedByAnExistingFolderLeavesOkEna
     }
 }
 
-// 150 Cyrillic letters in three folders: more than 260 bytes in UTF-8, as the program
-// works, and far fewer than 260 characters. The callback takes the path whole.
-TEST_F(CallbackOnStandIn, TakesADeepFolderNamedInAnotherScriptWhole) {
-    const std::string deep =
-        dir_.Path() + "\\" + Cyrillic(50) + "\\" + Cyrillic(50) + "\\" + Cyrillic(50);
-    MakeFolder(deep);
-    const int length = MultiByteToWideChar(CP_UTF8, 0, deep.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, deep.c_str(), -1, wide.data(), length);
-    LPITEMIDLIST item = nullptr;
-    ASSERT_EQ(SHParseDisplayName(wide.c_str(), nullptr, &item, 0, nullptr), S_OK);
-    Select(item, &selection_);
-    Settle();
-    CoTaskMemFree(item);
-    EXPECT_TRUE(IsWindowEnabled(ok_));
-    EXPECT_EQ(selection_.selected, deep);
-}
-
 TEST_F(CallbackOnStandIn, NeverGivesOkBackItself) {
     EnableWindow(ok_, FALSE);
     BrowseCallbackProc(chooser_, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(keptItem_),
