@@ -10,9 +10,9 @@
 namespace transfer {
 
 // True when `selected` (as the shell names it) is the folder `wanted`, written with or
-// without a final backslash, in any letter case. A drive's root keeps its backslash in both ("D:\"). The texts
-// are read character by character in the code page, so a two-byte character whose second
-// byte is a backslash's is not taken for one.
+// without a final backslash, in any letter case. A drive's root keeps its backslash in both
+// ("D:\"). The texts are read character by character in the code page, so a two-byte character
+// whose second byte is a backslash's is not taken for one.
 bool IsSameFolder(const std::string& selected, const std::string& wanted,
                   unsigned codePage = platform::AnsiCodePage());
 
